@@ -1,1 +1,11 @@
-// in progress
+#include "host/ProjectFileServices.h"
+
+namespace vox::host {
+namespace {
+ProjectFileServices* installed = nullptr;
+}  // namespace
+
+ProjectFileServices* projectFileServices() { return installed; }
+void installProjectFileServices(ProjectFileServices* services) { installed = services; }
+
+}  // namespace vox::host

@@ -1,0 +1,39 @@
+#pragma once
+// The text of a project file: reading its bytes into a VoxPrmProjectData and writing one out.
+// A project file is narrow text, one line per item:
+//   *[n]text      project description line n (1-based)
+//   +[i]value     project-wide setting i (1..38)
+//   ?[i]value     default drawing setting i (0..76)
+//   =section  ==sub-section  ===description  ====REF   lines of the next drawing entry
+//   path          the drawing itself (relative to the project folder when it can be), which
+//                 completes the entry; one leading double quote is dropped when read.
+// No I/O here: the filer hands in the bytes and takes the bytes to store.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/os/NarrowCodec.h"
+#include "projectfile/ProjectFolderPaths.h"
+#include "records/VoxPrmProjectData.h"
+
+namespace vox::projectfile {
+
+// Replaceable-parameter substitution of the path settings 1 to 4; empty for "no substitution".
+using ReplaceableSubstitution = std::function<std::optional<std::wstring>(const std::wstring&)>;
+
+// Project description numbers above this are ignored: they would only make a huge, empty array.
+inline constexpr int kMaxDescriptionNumber = 100000;
+
+// Fills `data` from the bytes of a project file. Never fails on content: lines it cannot use are
+// skipped. The default drawing settings are completed with the defaults that follow from the
+// project-wide settings.
+void readProjectText(std::string_view bytes, const os::NarrowCodec& codec, const ProjectFolderPaths& paths,
+                     const ReplaceableSubstitution& substitute, VoxPrmProjectData& data);
+
+// The bytes of the project file for `data`, every line ended by CR LF.
+std::string writeProjectText(const VoxPrmProjectData& data, const os::NarrowCodec& codec,
+                             const ProjectFolderPaths& paths);
+
+}  // namespace vox::projectfile

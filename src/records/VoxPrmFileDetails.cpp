@@ -1,0 +1,3 @@
+#include "records/VoxPrmFileDetails.h"
+
+bool VoxPrmFileDetails::operator==(const VoxPrmFileDetails& other) const = default;

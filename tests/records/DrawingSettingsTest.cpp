@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "records/DrawingSettingTable.h"
-
 namespace {
 
 const std::wstring kText = L"text";
@@ -92,18 +90,6 @@ TEST(DrawingSettingsTest, EveryTagMapsBackToItsIndex) {
     ASSERT_TRUE(VoxCfgDrawingSettings::getWD_MTagForIndex(i, tag));
     EXPECT_EQ(VoxCfgDrawingSettings::getIndexForWD_MTag(tag), i) << i;
   }
-}
-
-TEST(DrawingSettingsTest, LabelsCarryKeyOrFixedText) {
-  const auto* rungDistance = vox::records::drawingSettingInfo(11);
-  ASSERT_NE(rungDistance, nullptr);
-  EXPECT_EQ(rungDistance->labelKey, L"CFG046");
-  EXPECT_EQ(rungDistance->labelText, L"Default ladder rung-to-rung distance");
-  const auto* wireStart = vox::records::drawingSettingInfo(7);
-  EXPECT_TRUE(wireStart->labelKey.empty());
-  EXPECT_EQ(wireStart->labelText, L"WIRE_START");
-  EXPECT_EQ(vox::records::drawingSettingInfo(59)->labelKey, L"CFG090");
-  EXPECT_EQ(vox::records::drawingSettingInfo(77), nullptr);
 }
 
 }  // namespace

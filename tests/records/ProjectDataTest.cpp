@@ -88,18 +88,6 @@ TEST(ProjectDataTest, GetDetailsForFilesInProjectOrder) {
   EXPECT_TRUE(found.empty());
 }
 
-TEST(ProjectDataTest, RemovesEveryOtherEntryOfALargeProject) {
-  std::vector<std::wstring> names;
-  for (int i = 0; i < 20000; ++i) names.push_back(L"C:\\P\\DWG" + std::to_wstring(i) + L".dwg");
-  VoxPrmProjectData data = projectOf(names);
-  std::vector<std::wstring> everyOther;
-  for (std::size_t i = 0; i < names.size(); i += 2) everyOther.push_back(names[i]);
-  EXPECT_TRUE(data.removeFiles(everyOther));
-  ASSERT_EQ(data.getProjFileDetails().size(), 10000u);
-  EXPECT_EQ(data.getProjFileDetails().front().fileName, names[1]);
-  EXPECT_EQ(data.getProjFileDetails().back().fileName, names.back());
-}
-
 TEST(ProjectDataTest, AddFilesRefusesItsOwnEntries) {
   VoxPrmProjectData data = projectOf({L"A"});
   const VoxPrmProjectData other = projectOf({L"B", L"C"});

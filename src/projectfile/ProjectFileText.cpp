@@ -172,6 +172,7 @@ void writeEntry(const VoxPrmFileDetails& entry, const ProjectFolderPaths& paths,
   if (entry.isReference) writer.line(L"====REF", {});
   std::wstring name = entry.fileName;
   if (!os::isRelative(name)) paths.absoluteToRelative(name);
+  std::replace_if(name.begin(), name.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
   writer.line(drawingNameNeedsQuote(name) ? L"\"" : L"", name);
 }
 
@@ -189,6 +190,8 @@ void readProjectText(std::string_view bytes, const os::NarrowCodec& codec, const
     while (end > 0 && bytes[end - 1] == '\r') --end;
     line.clear();
     codec.decodeAppend(bytes.substr(0, end), line);
+    // A carriage return inside a line is no text: dropping it keeps what is written stable.
+    if (bytes.substr(0, end).find('\r') != std::string_view::npos) std::erase(line, L'\r');
     reader.line(line, data);
     bytes.remove_prefix(next);
   }

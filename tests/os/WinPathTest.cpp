@@ -46,6 +46,7 @@ TEST(WinPath, RelativePathComparesComponentsIgnoringCase) {
   EXPECT_EQ(relativePathTo(L"\\home\\u\\P", L"\\home\\u\\P\\d\\x.dwg"), L"d\\x.dwg");
   EXPECT_EQ(relativePathTo(L"C:\\", L"C:\\a.dwg"), L"a.dwg");
   EXPECT_EQ(relativePathTo(L"C:\\Proj", L"C:\\Proj2\\a.dwg"), L"..\\Proj2\\a.dwg");
+  EXPECT_EQ(relativePathTo(L"C:\\Proj", L"C:\\Proj\\sub\\"), L"sub\\");
 }
 
 TEST(WinPath, RelativePathRefusesOtherRootsAndOverlongResults) {

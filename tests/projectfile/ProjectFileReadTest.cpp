@@ -87,6 +87,11 @@ TEST(ProjectFileRead, LineEndsAndBlankLinesDoNotMatter) {
   EXPECT_EQ(a, b);
   EXPECT_EQ(writeText(a), writeText(b));
   EXPECT_EQ(readText("a.dwg").getProjFileDetails().size(), 1u);  // no final line end
+  const VoxPrmProjectData strayReturns = readText("=Sec\r \t\r\n\r==Sub\r\nx\r.dwg\r\r\n");
+  ASSERT_EQ(strayReturns.getProjFileDetails().size(), 1u);
+  EXPECT_EQ(strayReturns.getProjFileDetails()[0].section, L"Sec");
+  EXPECT_EQ(strayReturns.getProjFileDetails()[0].subSection, L"Sub");
+  EXPECT_EQ(strayReturns.getProjFileDetails()[0].fileName, L"C:\\Proj\\x.dwg");
 }
 
 TEST(ProjectFileRead, SubstitutionAppliesToTheFirstFourMiscSettings) {

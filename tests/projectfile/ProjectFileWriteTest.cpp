@@ -70,6 +70,11 @@ TEST(ProjectFileWrite, LineBreaksInsideTextsCannotSplitLines) {
   a.section = L"sec\ntion";
   data.addFile(a);
   EXPECT_EQ(writeText(data), "*[1]two  lines\r\n=sec tion\r\na.dwg\r\n");
+
+  VoxPrmProjectData odd;  // a name whose line break becomes a leading blank still needs its quote
+  odd.addFile(entry(L"C:\\Proj\\\r= x.dwg"));
+  EXPECT_EQ(writeText(odd), "\" = x.dwg\r\n");
+  EXPECT_EQ(readText(writeText(odd)).getProjFileDetails()[0].fileName, L"C:\\Proj\\ = x.dwg");
 }
 
 TEST(ProjectFileWrite, TextsUseTheNarrowCodePage) {

@@ -117,6 +117,7 @@ std::optional<std::wstring> relativePathTo(std::wstring_view folder, std::wstrin
   for (std::size_t i = common; i < from.components.size(); ++i) rel.components.emplace_back(L"..");
   for (std::size_t i = common; i < to.components.size(); ++i) rel.components.push_back(to.components[i]);
   if (rel.components.empty()) return std::nullopt;
+  rel.trailingSeparator = to.trailingSeparator;
   std::wstring result = joinPath(rel);
   if (!fitsMaxPath(result)) return std::nullopt;
   return result;

@@ -43,7 +43,7 @@ std::optional<std::wstring> combine(std::wstring_view folder, std::wstring_view 
 // `file` relative to `folder`, comparing components ignoring case: a bare name for a file in the
 // folder, names below it joined by "\", ".." for each level up. Empty when the two share no root
 // (another drive or share, or either is relative), when `file` is `folder` itself, or when the
-// result would not fit kMaxPath.
+// result would not fit kMaxPath. A trailing separator of `file` is kept.
 std::optional<std::wstring> relativePathTo(std::wstring_view folder, std::wstring_view file);
 
 // A full path for `path` taken from `currentFolder` (which is absolute): relative paths are

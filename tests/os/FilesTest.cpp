@@ -1,8 +1,6 @@
 #include "platform/os/Files.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +8,7 @@
 #include <filesystem>
 
 #include "platform/os/WinPath.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace vox::os {
@@ -127,18 +126,8 @@ TEST(Files, AWriteErrorLeavesTheOldContentWhole) {
   ASSERT_TRUE(file);
   file->append(std::string(1 << 20, 'n'));
 
-  struct rlimit saved {};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  struct sigaction ignore {}, previous {};
-  ignore.sa_handler = SIG_IGN;
-  ::sigaction(SIGXFSZ, &ignore, &previous);
-  struct rlimit small = saved;
-  small.rlim_cur = 4096;
-  ::setrlimit(RLIMIT_FSIZE, &small);
   OsError error;
-  const bool committed = file->commit(&error);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::sigaction(SIGXFSZ, &previous, nullptr);
+  const bool committed = test::withFileSizeLimit(4096, [&] { return file->commit(&error); });
 
   EXPECT_FALSE(committed);
   EXPECT_EQ(error.code, EFBIG);

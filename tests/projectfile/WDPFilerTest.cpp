@@ -1,8 +1,6 @@
 #include "projectfile/VoxPrmWDPFiler.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -11,6 +9,7 @@
 
 #include "host/ProjectFileServices.h"
 #include "platform/os/WinPath.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -140,17 +139,7 @@ TEST(WDPFiler, AFailedWriteReturnsFalseAndLeavesTheOldFile) {
   data.addFile(entry);
 
   VoxPrmWDPFiler filer(dir.path(L"p.wdp"), false);
-  struct rlimit saved {};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  struct sigaction ignore {}, previous {};
-  ignore.sa_handler = SIG_IGN;
-  ::sigaction(SIGXFSZ, &ignore, &previous);
-  struct rlimit small = saved;
-  small.rlim_cur = 64 * 1024;
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  const bool written = filer.writeProject(data);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::sigaction(SIGXFSZ, &previous, nullptr);
+  const bool written = vox::test::withFileSizeLimit(64 * 1024, [&] { return filer.writeProject(data); });
 
   EXPECT_FALSE(written);
   EXPECT_EQ(readNative(dir.native("p.wdp")), "old.dwg\r\n");

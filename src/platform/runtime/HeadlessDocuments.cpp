@@ -1,0 +1,135 @@
+#include "platform/runtime/HeadlessDocuments.h"
+
+#include <algorithm>
+#include <ctime>
+
+#include "host/HcEditor.h"
+#include "platform/os/CaseMapping.h"
+#include "platform/os/Files.h"
+#include "platform/os/Identity.h"
+#include "platform/os/NarrowCodec.h"
+#include "platform/os/WinPath.h"
+#include "platform/runtime/HeadlessEventLoop.h"
+
+namespace vox::runtime {
+
+void HeadlessDocument::addInputContextReactor(HcEdInputContextReactor* reactor) {
+  if (reactor != nullptr && std::find(reactors_.begin(), reactors_.end(), reactor) == reactors_.end())
+    reactors_.push_back(reactor);
+}
+
+void HeadlessDocument::removeInputContextReactor(HcEdInputContextReactor* reactor) { std::erase(reactors_, reactor); }
+
+void HeadlessDocument::setQuiescent(bool quiescent) {
+  if (quiescent == quiescent_) return;
+  quiescent_ = quiescent;
+  const std::vector<HcEdInputContextReactor*> snapshot = reactors_;
+  for (HcEdInputContextReactor* r : snapshot) {
+    if (std::find(reactors_.begin(), reactors_.end(), r) == reactors_.end()) continue;
+    if (quiescent) {
+      r->beginQuiescentState();
+    } else {
+      r->endQuiescentState();
+    }
+  }
+}
+
+std::wstring drawingLockPath(const std::wstring& drawing) { return os::replaceExtension(drawing, L".dwl"); }
+
+HeadlessDocManager::HeadlessDocManager(HeadlessEventLoop& loop, InputSink input)
+    : loop_(loop), input_(std::move(input)), holderText_([] { return os::currentHolderText(std::time(nullptr)); }) {}
+
+HeadlessDocManager::~HeadlessDocManager() {
+  for (const auto& doc : documents_)
+    if (!doc->isReadOnly()) removeDrawingLock(*doc);
+}
+
+std::vector<HcDocument*> HeadlessDocManager::documents() const {
+  std::vector<HcDocument*> out;
+  for (const auto& doc : documents_) out.push_back(doc.get());
+  return out;
+}
+
+void HeadlessDocManager::addReactor(HcDocManagerReactor* reactor) {
+  if (reactor != nullptr && std::find(reactors_.begin(), reactors_.end(), reactor) == reactors_.end())
+    reactors_.push_back(reactor);
+}
+
+void HeadlessDocManager::removeReactor(HcDocManagerReactor* reactor) { std::erase(reactors_, reactor); }
+
+void HeadlessDocManager::notify(const std::function<void(HcDocManagerReactor&)>& notify) {
+  const std::vector<HcDocManagerReactor*> snapshot = reactors_;
+  for (HcDocManagerReactor* r : snapshot)
+    if (std::find(reactors_.begin(), reactors_.end(), r) != reactors_.end()) notify(*r);
+}
+
+bool HeadlessDocManager::sendStringToExecute(HcDocument* doc, const std::wstring& text, bool activate,
+                                             bool /*wrapUpInactiveDoc*/, bool echo) {
+  if (doc == nullptr || std::none_of(documents_.begin(), documents_.end(), [&](const auto& d) { return d.get() == doc; }))
+    return false;
+  if (activate) activateDocument(doc);
+  input_(doc, text, echo);
+  return true;
+}
+
+void HeadlessDocManager::executeInApplicationContext(std::function<void()> fn) { loop_.post(std::move(fn)); }
+
+HeadlessDocument* HeadlessDocManager::find(const std::wstring& fileName) const {
+  for (const auto& doc : documents_)
+    if (os::iequals(doc->fileName(), fileName)) return doc.get();
+  return nullptr;
+}
+
+HcDocument* HeadlessDocManager::appContextOpenDocument(const std::wstring& fileName, bool readOnly) {
+  if (HeadlessDocument* open = find(fileName)) {
+    activateDocument(open);
+    return open;
+  }
+  if (!os::fileExists(fileName)) return nullptr;
+  const bool writable = !readOnly && !os::isReadOnly(fileName);
+  documents_.push_back(std::make_unique<HeadlessDocument>(fileName, !writable));
+  HeadlessDocument* doc = documents_.back().get();
+  if (writable) writeDrawingLock(*doc);
+  notify([&](HcDocManagerReactor& r) { r.documentCreated(doc); });
+  activateDocument(doc);
+  return doc;
+}
+
+bool HeadlessDocManager::closeDocument(HcDocument* doc) {
+  const auto it = std::find_if(documents_.begin(), documents_.end(), [&](const auto& d) { return d.get() == doc; });
+  if (it == documents_.end()) return false;
+  notify([&](HcDocManagerReactor& r) { r.documentToBeDestroyed(doc); });
+  const std::unique_ptr<HeadlessDocument> closing = std::move(*it);
+  documents_.erase(it);
+  if (!closing->isReadOnly()) removeDrawingLock(*closing);
+  if (current_ == closing.get()) current_ = nullptr;
+  notify([&](HcDocManagerReactor& r) { r.documentDestroyed(closing->fileName()); });
+  if (current_ == nullptr && !documents_.empty()) activateDocument(documents_.back().get());
+  return true;
+}
+
+bool HeadlessDocManager::activateDocument(HcDocument* doc) {
+  const auto it = std::find_if(documents_.begin(), documents_.end(), [&](const auto& d) { return d.get() == doc; });
+  if (it == documents_.end()) return false;
+  if (current_ == it->get()) return true;
+  current_ = it->get();
+  notify([&](HcDocManagerReactor& r) { r.documentActivated(current_); });
+  return true;
+}
+
+void HeadlessDocManager::popResourceHandle() {
+  if (resourceDepth_ > 0) --resourceDepth_;
+}
+
+void HeadlessDocManager::writeDrawingLock(const HeadlessDocument& doc) const {
+  std::optional<os::ReplaceFile> file = os::ReplaceFile::open(drawingLockPath(doc.fileName()));
+  if (!file) return;  // a drawing in a folder we cannot write still opens
+  file->append(os::narrowCodec().encode(holderText_()));
+  file->commit();
+}
+
+void HeadlessDocManager::removeDrawingLock(const HeadlessDocument& doc) const {
+  os::removeFile(drawingLockPath(doc.fileName()));
+}
+
+}  // namespace vox::runtime

@@ -1,0 +1,85 @@
+#pragma once
+// Documents of the reference host and its document manager. A document is an open drawing
+// file; while a document holds its drawing writable, a drawing lock file (the drawing's path
+// with ".dwl") beside it names the holder, and it is deleted when the document closes.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/HcDocument.h"
+
+namespace vox::runtime {
+
+class HeadlessEventLoop;
+
+class HeadlessDocument : public HcDocument {
+ public:
+  HeadlessDocument(std::wstring fileName, bool readOnly) : fileName_(std::move(fileName)), readOnly_(readOnly) {}
+
+  std::wstring fileName() const override { return fileName_; }
+  bool isReadOnly() const override { return readOnly_; }
+  bool isQuiescent() const override { return quiescent_; }
+  void addInputContextReactor(HcEdInputContextReactor* reactor) override;
+  void removeInputContextReactor(HcEdInputContextReactor* reactor) override;
+
+  // Busy while a command or LISP evaluation runs; the input-context reactors hear each change.
+  void setQuiescent(bool quiescent);
+  std::size_t inputContextReactorCount() const { return reactors_.size(); }
+
+ private:
+  std::wstring fileName_;
+  bool readOnly_;
+  bool quiescent_ = true;
+  std::vector<HcEdInputContextReactor*> reactors_;
+};
+
+class HeadlessDocManager : public HcDocManager {
+ public:
+  // Typed input for a document: the command line queues and later runs it.
+  using InputSink = std::function<void(HcDocument* doc, const std::wstring& text, bool echo)>;
+
+  HeadlessDocManager(HeadlessEventLoop& loop, InputSink input);
+  ~HeadlessDocManager() override;
+
+  HcDocument* curDocument() const override { return current_; }
+  HcDocument* mdiActiveDocument() const override { return current_; }
+  int documentCount() const override { return static_cast<int>(documents_.size()); }
+  std::vector<HcDocument*> documents() const override;
+  void addReactor(HcDocManagerReactor* reactor) override;
+  void removeReactor(HcDocManagerReactor* reactor) override;
+  bool sendStringToExecute(HcDocument* doc, const std::wstring& text, bool activate, bool wrapUpInactiveDoc,
+                           bool echo) override;
+  void executeInApplicationContext(std::function<void()> fn) override;
+  HcDocument* appContextOpenDocument(const std::wstring& fileName, bool readOnly) override;
+  bool closeDocument(HcDocument* doc) override;
+  bool activateDocument(HcDocument* doc) override;
+  void pushResourceHandle() override { ++resourceDepth_; }
+  void popResourceHandle() override;
+
+  // The document of `fileName` (ignoring case), or null.
+  HeadlessDocument* find(const std::wstring& fileName) const;
+  HeadlessDocument* current() const { return current_; }
+  int resourceDepth() const { return resourceDepth_; }
+  // Holder text written into drawing lock files (login, computer and full name, date and time).
+  void setHolderText(std::function<std::wstring()> holderText) { holderText_ = std::move(holderText); }
+
+ private:
+  void notify(const std::function<void(HcDocManagerReactor&)>& notify);
+  void writeDrawingLock(const HeadlessDocument& doc) const;
+  void removeDrawingLock(const HeadlessDocument& doc) const;
+
+  HeadlessEventLoop& loop_;
+  InputSink input_;
+  std::vector<std::unique_ptr<HeadlessDocument>> documents_;
+  HeadlessDocument* current_ = nullptr;
+  std::vector<HcDocManagerReactor*> reactors_;
+  int resourceDepth_ = 0;
+  std::function<std::wstring()> holderText_;
+};
+
+// The drawing lock file of a drawing: its path with the extension ".dwl".
+std::wstring drawingLockPath(const std::wstring& drawing);
+
+}  // namespace vox::runtime

@@ -1,0 +1,107 @@
+#include "platform/runtime/HeadlessDocuments.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "host/HcEditor.h"
+#include "platform/os/WinPath.h"
+#include "platform/runtime/HeadlessEventLoop.h"
+#include "support/TempDir.h"
+
+namespace vox::runtime {
+namespace {
+
+using test::readNative;
+using test::TempDir;
+using test::writeNative;
+
+struct Recorder : HcDocManagerReactor, HcEdInputContextReactor {
+  std::wstring log;
+  void documentCreated(HcDocument* d) override { log += L"created " + os::fileName(d->fileName()) + L";"; }
+  void documentToBeDestroyed(HcDocument* d) override { log += L"closing " + os::fileName(d->fileName()) + L";"; }
+  void documentDestroyed(const std::wstring& f) override { log += L"destroyed " + os::fileName(f) + L";"; }
+  void documentActivated(HcDocument* d) override { log += L"activated " + os::fileName(d->fileName()) + L";"; }
+  void beginQuiescentState() override { log += L"idle;"; }
+  void endQuiescentState() override { log += L"busy;"; }
+};
+
+struct Documents : ::testing::Test {
+  HeadlessEventLoop loop{HeadlessEventLoop::Clock::kManual};
+  std::vector<std::wstring> input;
+  HeadlessDocManager docs{loop, [this](HcDocument*, const std::wstring& text, bool) { input.push_back(text); }};
+  TempDir dir;
+  Recorder recorder;
+
+  Documents() {
+    writeNative(dir.native("A.dwg"), "{}");
+    writeNative(dir.native("B.dwg"), "{}");
+    docs.setHolderText([] { return std::wstring(L"jdoe\nhost John Doe\nSunday, 06 December 2026  10:00:00"); });
+    docs.addReactor(&recorder);
+  }
+};
+
+TEST_F(Documents, OpeningWritesTheDrawingLockAndClosingRemovesIt) {
+  HcDocument* a = docs.appContextOpenDocument(dir.path(L"A.dwg"), false);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(readNative(dir.native("A.dwl")), "jdoe\nhost John Doe\nSunday, 06 December 2026  10:00:00");
+  HcDocument* b = docs.appContextOpenDocument(dir.path(L"B.dwg"), true);
+  EXPECT_FALSE(std::filesystem::exists(dir.native("B.dwl")));  // read-only: no lock
+  EXPECT_TRUE(b->isReadOnly());
+  EXPECT_EQ(docs.curDocument(), b);
+  EXPECT_EQ(docs.documentCount(), 2);
+  EXPECT_EQ(docs.appContextOpenDocument(dir.path(L"a.DWG"), false), a);  // already open: activated
+  EXPECT_EQ(docs.appContextOpenDocument(dir.path(L"missing.dwg"), false), nullptr);
+
+  EXPECT_TRUE(docs.closeDocument(a));
+  EXPECT_FALSE(std::filesystem::exists(dir.native("A.dwl")));
+  EXPECT_EQ(docs.curDocument(), b);
+  EXPECT_EQ(recorder.log,
+            L"created A.dwg;activated A.dwg;created B.dwg;activated B.dwg;activated A.dwg;"
+            L"closing A.dwg;destroyed A.dwg;activated B.dwg;");
+  EXPECT_FALSE(docs.closeDocument(a));
+}
+
+TEST_F(Documents, ReactorsMayLeaveWhileBeingNotified) {
+  struct Leaver : HcDocManagerReactor {
+    HeadlessDocManager* docs;
+    int calls = 0;
+    void documentActivated(HcDocument*) override {
+      ++calls;
+      docs->removeReactor(this);
+    }
+  } leaver;
+  leaver.docs = &docs;
+  docs.addReactor(&leaver);
+  docs.appContextOpenDocument(dir.path(L"A.dwg"), false);
+  docs.appContextOpenDocument(dir.path(L"B.dwg"), false);
+  EXPECT_EQ(leaver.calls, 1);
+}
+
+TEST_F(Documents, SentStringsAndApplicationContextWork) {
+  HcDocument* a = docs.appContextOpenDocument(dir.path(L"A.dwg"), false);
+  EXPECT_TRUE(docs.sendStringToExecute(a, L"(c:x)\r", false, false, false));
+  EXPECT_EQ(input, std::vector<std::wstring>{L"(c:x)\r"});
+  HeadlessDocument stranger(L"\\x.dwg", false);
+  EXPECT_FALSE(docs.sendStringToExecute(&stranger, L"x", false, false, false));
+  bool ran = false;
+  docs.executeInApplicationContext([&] { ran = true; });
+  EXPECT_FALSE(ran);
+  loop.runPending();
+  EXPECT_TRUE(ran);
+}
+
+TEST_F(Documents, QuiescenceChangesReachInputContextReactors) {
+  auto* a = static_cast<HeadlessDocument*>(docs.appContextOpenDocument(dir.path(L"A.dwg"), false));
+  recorder.log.clear();
+  a->addInputContextReactor(&recorder);
+  a->setQuiescent(false);
+  a->setQuiescent(false);
+  a->setQuiescent(true);
+  EXPECT_EQ(recorder.log, L"busy;idle;");
+  a->removeInputContextReactor(&recorder);
+  EXPECT_EQ(a->inputContextReactorCount(), 0u);
+}
+
+}  // namespace
+}  // namespace vox::runtime

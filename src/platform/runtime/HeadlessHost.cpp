@@ -1,0 +1,44 @@
+#include "platform/runtime/HeadlessHost.h"
+
+namespace vox::runtime {
+
+HeadlessHost::HeadlessHost(HeadlessEventLoop::Clock clock, const HostParts& parts)
+    : loop_(clock),
+      commandLine_(loop_, commands_, editor_),
+      documents_(loop_, [this](HcDocument* doc, const std::wstring& text, bool echo) { commandLine_.queue(doc, text, echo); }),
+      services_(variables_, commandLine_),
+      parts_(parts) {
+  commandLine_.setDocuments(&documents_);
+  registry_.add(std::wstring(kHcEditorEntry), &editor_);
+  registry_.add(std::wstring(kHcRegisteredCommandsEntry), &commands_);
+  variables_.onChanged([this](const std::wstring& name) {
+    editor_.notify([&](HcEditorReactor& r) { r.sysVarChanged(name, true); });
+  });
+  install();
+}
+
+HeadlessHost::~HeadlessHost() {
+  if (hcHostRuntime().documents == &documents_) hcInstallHostRuntime({});
+}
+
+void HeadlessHost::setParts(const HostParts& parts) {
+  parts_ = parts;
+  install();
+}
+
+void HeadlessHost::install() {
+  services_.setInteraction(parts_.interaction);
+  HcHostRuntime runtime;
+  runtime.documents = &documents_;
+  runtime.registry = &registry_;
+  runtime.lisp = parts_.lisp;
+  runtime.services = &services_;
+  runtime.linker = &linker_;
+  runtime.loop = &loop_;
+  runtime.settings = parts_.settings;
+  runtime.interaction = parts_.interaction;
+  runtime.messages = parts_.messages;
+  hcInstallHostRuntime(runtime);
+}
+
+}  // namespace vox::runtime

@@ -1,0 +1,189 @@
+#include "platform/lisp/Interpreter.h"
+
+#include <utility>
+
+#include "platform/lisp/LispReader.h"
+
+namespace vox::lisp {
+
+// Ends an evaluation with a message.
+class Interpreter::Failure {
+ public:
+  explicit Failure(std::wstring text) : message(std::move(text)) {}
+  std::wstring message;
+};
+
+Interpreter::Interpreter(CurrentDocument currentDocument, Print print)
+    : currentDocument_(std::move(currentDocument)), print_(std::move(print)) {
+  installCoreBuiltins();
+}
+
+Interpreter::Environment& Interpreter::environment() { return environments_[currentDocument_ ? currentDocument_() : nullptr]; }
+
+const Interpreter::Environment* Interpreter::environmentOf(const void* document) const {
+  const auto it = environments_.find(document);
+  return it == environments_.end() ? nullptr : &it->second;
+}
+
+void Interpreter::defineBuiltin(const std::wstring& name, Builtin builtin) { builtins_[name] = std::move(builtin); }
+
+void Interpreter::setGlobal(const void* document, const std::wstring& name, Value value) {
+  environments_[document].globals[name] = std::move(value);
+}
+
+std::optional<Value> Interpreter::global(const void* document, const std::wstring& name) const {
+  const Environment* env = environmentOf(document);
+  if (env == nullptr) return std::nullopt;
+  const auto it = env->globals.find(name);
+  if (it == env->globals.end()) return std::nullopt;
+  return it->second;
+}
+
+void Interpreter::forgetDocument(const void* document) { environments_.erase(document); }
+
+bool Interpreter::isDefined(const void* document, const std::wstring& name) const {
+  const Environment* env = environmentOf(document);
+  return env != nullptr && env->functions.count(name) > 0;
+}
+
+int Interpreter::defun(const std::wstring& name, int code) {
+  if (name.empty()) return kRtError;
+  environment().functions[name] = code;
+  return kRtNorm;
+}
+
+int Interpreter::regFunc(HcLispHandler handler, int code) {
+  handlers_[code] = std::move(handler);
+  return kRtNorm;
+}
+
+int Interpreter::setResult(HcResBufChain result) {
+  result_ = std::move(result);
+  return kRtNorm;
+}
+
+void Interpreter::evaluateLine(const std::wstring& text) {
+  const ReadResult read = readAll(text);
+  if (!read.ok()) {
+    if (print_) print_(L"; error: " + read.error + L"\n");
+    return;
+  }
+  Value last;
+  for (const Value& expression : read.values) {
+    std::wstring error;
+    if (!evaluate(expression, last, error)) {
+      if (print_) print_(L"; error: " + error + L"\n");
+      return;
+    }
+  }
+  if (print_ && !read.values.empty()) print_(print(last) + L"\n");
+}
+
+bool Interpreter::evaluate(const Value& expression, Value& result, std::wstring& error) {
+  try {
+    result = eval(expression, 0);
+    return true;
+  } catch (const Failure& failure) {
+    error = failure.message;
+    return false;
+  }
+}
+
+int Interpreter::invoke(const HcResBufChain& call, HcResBufChain& result) {
+  std::vector<Value> values = fromChain(call);
+  if (values.empty() || values.front().kind != Value::Kind::kString) return kRtError;
+  const std::wstring name = values.front().text;
+  values.erase(values.begin());
+  try {
+    result = toChain({this->call(name, values)});
+    return kRtNorm;
+  } catch (const Failure&) {
+    return kRtError;
+  }
+}
+
+Value Interpreter::eval(const Value& expression, std::size_t depth) {
+  if (depth >= kMaxEvaluationDepth) throw Failure(L"evaluation too deep");
+  switch (expression.kind) {
+    case Value::Kind::kSymbol: {
+      const auto& globals = environment().globals;
+      const auto it = globals.find(expression.text);
+      return it == globals.end() ? Value::nil() : it->second;
+    }
+    case Value::Kind::kList: return evalList(expression, depth);
+    default: return expression;
+  }
+}
+
+Value Interpreter::evalList(const Value& expression, std::size_t depth) {
+  const std::vector<Value>& form = expression.list;
+  if (form.front().kind != Value::Kind::kSymbol) throw Failure(L"bad function: " + print(form.front()));
+  const std::wstring& name = form.front().text;
+  bool handled = false;
+  Value value = special(name, form, depth, handled);
+  if (handled) return value;
+  std::vector<Value> args;
+  for (std::size_t i = 1; i < form.size(); ++i) args.push_back(eval(form[i], depth + 1));
+  return call(name, args);
+}
+
+// Forms whose arguments are not all evaluated first.
+Value Interpreter::special(const std::wstring& name, const std::vector<Value>& form, std::size_t depth, bool& handled) {
+  handled = true;
+  if (os::iequals(name, L"quote")) {
+    if (form.size() != 2) throw Failure(L"bad argument count: quote");
+    return form[1];
+  }
+  if (os::iequals(name, L"setq")) {
+    if (form.size() % 2 != 1) throw Failure(L"bad argument count: setq");
+    Value value;
+    for (std::size_t i = 1; i < form.size(); i += 2) {
+      if (form[i].kind != Value::Kind::kSymbol) throw Failure(L"bad argument type: setq " + print(form[i]));
+      value = eval(form[i + 1], depth + 1);
+      environment().globals[form[i].text] = value;
+    }
+    return value;
+  }
+  if (os::iequals(name, L"progn")) {
+    Value value;
+    for (std::size_t i = 1; i < form.size(); ++i) value = eval(form[i], depth + 1);
+    return value;
+  }
+  if (os::iequals(name, L"if")) {
+    if (form.size() < 3 || form.size() > 4) throw Failure(L"bad argument count: if");
+    if (!eval(form[1], depth + 1).isNil()) return eval(form[2], depth + 1);
+    return form.size() == 4 ? eval(form[3], depth + 1) : Value::nil();
+  }
+  handled = false;
+  return {};
+}
+
+Value Interpreter::call(const std::wstring& name, const std::vector<Value>& args) {
+  const Environment& env = environment();
+  if (const auto fn = env.functions.find(name); fn != env.functions.end()) return callHandler(fn->second, name, args);
+  if (const auto builtin = builtins_.find(name); builtin != builtins_.end()) {
+    std::wstring error;
+    const Builtin function = builtin->second;  // it may redefine itself
+    Value value = function(args, error);
+    if (!error.empty()) throw Failure(error);
+    return value;
+  }
+  throw Failure(L"no function definition: " + name);
+}
+
+Value Interpreter::callHandler(int code, const std::wstring& name, const std::vector<Value>& args) {
+  const auto handler = handlers_.find(code);
+  if (handler == handlers_.end()) throw Failure(L"no function definition: " + name);
+  // A handler may call back into LISP: keep the outer call's arguments and result.
+  HcResBufChain savedArguments = std::exchange(arguments_, toChain(args));
+  std::optional<HcResBufChain> savedResult = std::exchange(result_, std::nullopt);
+  const HcLispHandler function = handler->second;
+  const int status = function();
+  std::optional<HcResBufChain> answer = std::exchange(result_, std::move(savedResult));
+  arguments_ = std::move(savedArguments);
+  if (status != kRsResult || !answer) throw Failure(L"function failed: " + name);
+  const std::vector<Value> values = fromChain(*answer);
+  return values.empty() ? Value::nil() : values.front();
+}
+
+}  // namespace vox::lisp

@@ -81,7 +81,7 @@ void Interpreter::evaluateLine(const std::wstring& text) {
 
 bool Interpreter::evaluate(const Value& expression, Value& result, std::wstring& error) {
   try {
-    result = eval(expression, 0);
+    result = eval(expression);
     return true;
   } catch (const Failure& failure) {
     error = failure.message;
@@ -102,33 +102,38 @@ int Interpreter::invoke(const HcResBufChain& call, HcResBufChain& result) {
   }
 }
 
-Value Interpreter::eval(const Value& expression, std::size_t depth) {
-  if (depth >= kMaxEvaluationDepth) throw Failure(L"evaluation too deep");
+Value Interpreter::eval(const Value& expression) {
+  if (depth_ >= kMaxEvaluationDepth) throw Failure(L"evaluation too deep");
+  struct Level {
+    std::size_t& depth;
+    explicit Level(std::size_t& d) : depth(++d) {}
+    ~Level() { --depth; }
+  } level(depth_);
   switch (expression.kind) {
     case Value::Kind::kSymbol: {
       const auto& globals = environment().globals;
       const auto it = globals.find(expression.text);
       return it == globals.end() ? Value::nil() : it->second;
     }
-    case Value::Kind::kList: return evalList(expression, depth);
+    case Value::Kind::kList: return evalList(expression);
     default: return expression;
   }
 }
 
-Value Interpreter::evalList(const Value& expression, std::size_t depth) {
+Value Interpreter::evalList(const Value& expression) {
   const std::vector<Value>& form = expression.list;
   if (form.front().kind != Value::Kind::kSymbol) throw Failure(L"bad function: " + print(form.front()));
   const std::wstring& name = form.front().text;
   bool handled = false;
-  Value value = special(name, form, depth, handled);
+  Value value = special(name, form, handled);
   if (handled) return value;
   std::vector<Value> args;
-  for (std::size_t i = 1; i < form.size(); ++i) args.push_back(eval(form[i], depth + 1));
+  for (std::size_t i = 1; i < form.size(); ++i) args.push_back(eval(form[i]));
   return call(name, args);
 }
 
 // Forms whose arguments are not all evaluated first.
-Value Interpreter::special(const std::wstring& name, const std::vector<Value>& form, std::size_t depth, bool& handled) {
+Value Interpreter::special(const std::wstring& name, const std::vector<Value>& form, bool& handled) {
   handled = true;
   if (os::iequals(name, L"quote")) {
     if (form.size() != 2) throw Failure(L"bad argument count: quote");
@@ -139,20 +144,20 @@ Value Interpreter::special(const std::wstring& name, const std::vector<Value>& f
     Value value;
     for (std::size_t i = 1; i < form.size(); i += 2) {
       if (form[i].kind != Value::Kind::kSymbol) throw Failure(L"bad argument type: setq " + print(form[i]));
-      value = eval(form[i + 1], depth + 1);
+      value = eval(form[i + 1]);
       environment().globals[form[i].text] = value;
     }
     return value;
   }
   if (os::iequals(name, L"progn")) {
     Value value;
-    for (std::size_t i = 1; i < form.size(); ++i) value = eval(form[i], depth + 1);
+    for (std::size_t i = 1; i < form.size(); ++i) value = eval(form[i]);
     return value;
   }
   if (os::iequals(name, L"if")) {
     if (form.size() < 3 || form.size() > 4) throw Failure(L"bad argument count: if");
-    if (!eval(form[1], depth + 1).isNil()) return eval(form[2], depth + 1);
-    return form.size() == 4 ? eval(form[3], depth + 1) : Value::nil();
+    if (!eval(form[1]).isNil()) return eval(form[2]);
+    return form.size() == 4 ? eval(form[3]) : Value::nil();
   }
   handled = false;
   return {};

@@ -19,7 +19,8 @@
 
 namespace vox::lisp {
 
-inline constexpr std::size_t kMaxEvaluationDepth = 1000;
+// Nested evaluations, counted across handlers that call back into LISP.
+inline constexpr std::size_t kMaxEvaluationDepth = 256;
 
 class Interpreter : public HcLispHost {
  public:
@@ -58,9 +59,9 @@ class Interpreter : public HcLispHost {
   };
   class Failure;
 
-  Value eval(const Value& expression, std::size_t depth);
-  Value evalList(const Value& expression, std::size_t depth);
-  Value special(const std::wstring& name, const std::vector<Value>& form, std::size_t depth, bool& handled);
+  Value eval(const Value& expression);
+  Value evalList(const Value& expression);
+  Value special(const std::wstring& name, const std::vector<Value>& form, bool& handled);
   Value call(const std::wstring& name, const std::vector<Value>& args);
   Value callHandler(int code, const std::wstring& name, const std::vector<Value>& args);
   Environment& environment();
@@ -74,6 +75,7 @@ class Interpreter : public HcLispHost {
   NameMap<Builtin> builtins_;
   HcResBufChain arguments_;
   std::optional<HcResBufChain> result_;
+  std::size_t depth_ = 0;
 };
 
 }  // namespace vox::lisp

@@ -96,11 +96,12 @@ void CommandLine::execute(HcDocument* doc, const std::wstring& rawLine) {
     (this->*builtin)(doc, words.empty() ? std::wstring() : words.front());
     return;
   }
-  if (line.front() == L'(') {
+  if (line.front() == L'(' || line.front() == L'!') {
+    const std::wstring expression = line.front() == L'!' ? line.substr(1) : line;
     setBusy(doc, true);
-    editor_.notify([&](HcEditorReactor& r) { r.lispWillStart(line); });
+    editor_.notify([&](HcEditorReactor& r) { r.lispWillStart(expression); });
     if (evaluateLisp_) {
-      evaluateLisp_(doc, line);
+      evaluateLisp_(doc, expression);
     } else {
       print(L"; error: no LISP interpreter\n");
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The reference host's command line. Input arrives as text for a document (typed, sent by the
 // module, or read from a script) and runs when the loop next runs: a line beginning with "(" is
-// a LISP expression, anything else a command and its arguments. A command that wants an
+// a LISP expression, "!" followed by an expression evaluates it too (so "!x" shows the variable x),
+// anything else is a command and its arguments. A command that wants an
 // argument it was not given takes the next input line. The document is busy while a line runs.
 //
 // Host commands: OPEN path (opens a drawing as the current document), CLOSE (closes the current

@@ -50,12 +50,17 @@ TEST_F(HostIntegration, ADefinedFunctionGetsTypedArgumentsAndAnswersEveryKind) {
   EXPECT_EQ(hcedInvoke(HcResBufChain().str(L"vox_missing"), result), kRtError);
 }
 
-TEST_F(HostIntegration, FunctionsBelongToTheDocumentTheyWereDefinedIn) {
+TEST_F(HostIntegration, FunctionsAndGlobalsBelongToTheirDocument) {
   hcedRegFunc([] { return hcedRetT() == kRtNorm ? kRsResult : kRsError; }, kEchoCode);
-  openDrawing(L"A.dwg");
+  HcDocument* a = openDrawing(L"A.dwg");
   hcedDefun(L"only_a", kEchoCode);
+  type(L"(setq GBL_wd_usr \"\\\\home\\\\u\")");
   openDrawing(L"B.dwg");
   EXPECT_EQ(type(L"(only_a)"), L"; error: no function definition: only_a\n");
+  EXPECT_EQ(type(L"!GBL_wd_usr"), L"nil\n");
+  host().documents().closeDocument(a);
+  EXPECT_FALSE(lisp().isDefined(a, L"only_a"));  // gone with its document
+  EXPECT_FALSE(lisp().global(a, L"GBL_wd_usr"));
 }
 
 TEST_F(HostIntegration, SentCommandStringsRunOnlyWhenTheLoopRuns) {
@@ -88,7 +93,7 @@ TEST_F(HostIntegration, TimersFireInOrderOnTheManualClock) {
 TEST_F(HostIntegration, SettingsPersistForTheNextInstance) {
   const std::wstring key = hcrxProductKey() + L"\\Settings";
   ASSERT_TRUE(hcSettingsStore()->setNumber(key, L"ShowAtStartup", 1));
-  const settings::JsonSettingsStore another(temp.native("config"));
+  const settings::JsonSettingsStore another(temp.native("config"));  // a second instance
   EXPECT_EQ(another.getNumber(key, L"showatstartup"), 1);
 }
 
@@ -96,7 +101,7 @@ TEST_F(HostIntegration, QuestionsTextsAndBadInput) {
   answers.queueAnswer(HcAnswer::kYes);
   EXPECT_EQ(hcInteraction()->messageBox(hcResourceString(173), L"VoxFolio", HcIcon::kQuestion, HcButtons::kYesNo),
             HcAnswer::kYes);
-  EXPECT_EQ(answers.asked().at(0).text, *messages.string(173));
+  EXPECT_EQ(answers.asked().at(0).text, *messages().string(173));
   {
     const HcResourceScope scope;
     EXPECT_EQ(host().documents().resourceDepth(), 1);

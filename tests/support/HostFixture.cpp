@@ -4,31 +4,20 @@
 
 namespace vox::test {
 
-HostFixture::HostFixture() {
-  messages.load(interaction::catalogPathIn(VOX_SOURCE_DIR));
-  host_ = std::make_unique<runtime::HeadlessHost>(runtime::HeadlessEventLoop::Clock::kManual, runtime::HostParts{});
-  lisp_ = std::make_unique<lisp::Interpreter>([this] { return static_cast<const void*>(host_->documents().curDocument()); },
-                                               [this](const std::wstring& text) { host_->commandLine().print(text); });
-  host_->commandLine().setLispEvaluator([this](HcDocument*, const std::wstring& e) { lisp_->evaluateLine(e); });
-  host_->setParts(runtime::HostParts{lisp_.get(), &settings, &answers, &messages});
-}
-
-HostFixture::~HostFixture() {
-  host_->commandLine().setLispEvaluator({});
-  host_.reset();  // uninstalls the runtime before the parts go
-  lisp_.reset();
-}
+HostFixture::HostFixture()
+    : reference_(std::make_unique<platform::ReferenceHost>(platform::ReferenceHostOptions{
+          runtime::HeadlessEventLoop::Clock::kManual, temp.native("config"), VOX_SOURCE_DIR, &answers})) {}
 
 HcDocument* HostFixture::openDrawing(const std::wstring& name) {
   writeNative(temp.native(os::encodeFileName(name)), "{}");
-  return host_->documents().appContextOpenDocument(temp.path(name), false);
+  return host().documents().appContextOpenDocument(temp.path(name), false);
 }
 
 std::wstring HostFixture::type(const std::wstring& line) {
-  const std::size_t before = host_->commandLine().transcript().size();
-  host_->commandLine().queue(nullptr, line + L"\n", false);
-  host_->loop().runPending();
-  return host_->commandLine().transcript().substr(before);
+  const std::size_t before = host().commandLine().transcript().size();
+  host().commandLine().queue(nullptr, line + L"\n", false);
+  host().loop().runPending();
+  return host().commandLine().transcript().substr(before);
 }
 
 }  // namespace vox::test

@@ -1,0 +1,37 @@
+#include "platform/assembly/ReferenceHost.h"
+
+#include "platform/os/NativePath.h"
+#include "platform/settings/RootMapSettings.h"
+
+namespace vox::platform {
+
+// A closed document's LISP globals and functions go with it, so a later document never sees them.
+class ReferenceHost::DocumentReactor : public HcDocManagerReactor {
+ public:
+  explicit DocumentReactor(lisp::Interpreter& lisp) : lisp_(lisp) {}
+  void documentToBeDestroyed(HcDocument* doc) override { lisp_.forgetDocument(doc); }
+
+ private:
+  lisp::Interpreter& lisp_;
+};
+
+ReferenceHost::ReferenceHost(const ReferenceHostOptions& options) : settings_(options.settingsFolder) {
+  os::setRootMap(settings::loadRootMap(settings_));
+  messages_.load(interaction::catalogPathIn(options.resourcesFolder));
+  runtime_ = std::make_unique<runtime::HeadlessHost>(options.clock, runtime::HostParts{});
+  runtime::HeadlessHost& host = *runtime_;
+  lisp_ = std::make_unique<lisp::Interpreter>([&host] { return static_cast<const void*>(host.documents().curDocument()); },
+                                               [&host](const std::wstring& text) { host.commandLine().print(text); });
+  host.commandLine().setLispEvaluator([this](HcDocument*, const std::wstring& e) { lisp_->evaluateLine(e); });
+  documentReactor_ = std::make_unique<DocumentReactor>(*lisp_);
+  host.documents().addReactor(documentReactor_.get());
+  host.setParts(runtime::HostParts{lisp_.get(), &settings_, options.interaction, &messages_});
+}
+
+ReferenceHost::~ReferenceHost() {
+  runtime_->documents().removeReactor(documentReactor_.get());
+  runtime_->commandLine().setLispEvaluator({});
+  runtime_.reset();  // uninstalls the runtime before its parts go
+}
+
+}  // namespace vox::platform

@@ -1,5 +1,6 @@
 #include "host/HcResBuf.h"
 
+#include <cmath>
 #include <cstdio>
 
 std::optional<std::int32_t> HcResBuf::integer() const {
@@ -33,9 +34,7 @@ HcResBufChain& HcResBufChain::append(const HcResBufChain& other) {
   return *this;
 }
 
-namespace {
-
-std::wstring quoted(const std::wstring& s) {
+std::wstring hcLispQuoted(const std::wstring& s) {
   std::wstring out = L"\"";
   for (const wchar_t c : s) {
     switch (c) {
@@ -44,21 +43,22 @@ std::wstring quoted(const std::wstring& s) {
       case L'\n': out += L"\\n"; break;
       case L'\r': out += L"\\r"; break;
       case L'\t': out += L"\\t"; break;
+      case 0x1B: out += L"\\e"; break;
       default: out += c;
     }
   }
   return out + L"\"";
 }
 
-std::wstring realText(double d) {
+std::wstring hcLispReal(double d) {
+  if (std::isnan(d)) return L"nan";
+  if (std::isinf(d)) return d < 0 ? L"-1.0e999" : L"1.0e999";  // reads back as infinity
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.6g", d);
   std::wstring out(buffer, buffer + std::char_traits<char>::length(buffer));
-  if (out.find_first_of(L".eEn") == std::wstring::npos) out += L".0";  // stays a real when read back
+  if (out.find_first_of(L".e") == std::wstring::npos) out += L".0";  // stays a real when read back
   return out;
 }
-
-}  // namespace
 
 std::wstring HcResBufChain::toLispText() const {
   std::wstring out;
@@ -73,10 +73,10 @@ std::wstring HcResBufChain::toLispText() const {
     needBlank = true;
     switch (item.type) {
       case kRtListBegin: out += L'('; needBlank = false; break;
-      case kRtStr: out += quoted(*item.string()); break;
+      case kRtStr: out += hcLispQuoted(*item.string()); break;
       case kRtShort:
       case kRtLong: out += std::to_wstring(*item.integer()); break;
-      case kRtReal: out += realText(*item.number()); break;
+      case kRtReal: out += hcLispReal(*item.number()); break;
       case kRtNil: out += L"nil"; break;
       case kRtT: out += L"T"; break;
       default: out += L"<" + std::to_wstring(item.type) + L">";

@@ -68,6 +68,11 @@ class HcResBufChain {
   std::vector<HcResBuf> items_;
 };
 
+// LISP text of a string (quoted, with \" \\ \n \r \t \e escapes) and of a real (a decimal
+// point or exponent always, up to 6 significant digits; infinity as 1.0e999).
+std::wstring hcLispQuoted(const std::wstring& s);
+std::wstring hcLispReal(double d);
+
 // Reads a chain from the front, one value at a time; a list counts as one value.
 class HcResBufWalker {
  public:

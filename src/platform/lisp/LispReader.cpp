@@ -1,8 +1,6 @@
 #include "platform/lisp/LispReader.h"
 
 #include <cerrno>
-#include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "platform/os/CaseMapping.h"
@@ -164,39 +162,13 @@ class Reader {
   std::size_t pos_ = 0;
 };
 
-std::wstring quoted(const std::wstring& s) {
-  std::wstring out = L"\"";
-  for (const wchar_t c : s) {
-    switch (c) {
-      case L'"': out += L"\\\""; break;
-      case L'\\': out += L"\\\\"; break;
-      case L'\n': out += L"\\n"; break;
-      case L'\r': out += L"\\r"; break;
-      case L'\t': out += L"\\t"; break;
-      case 0x1B: out += L"\\e"; break;
-      default: out += c;
-    }
-  }
-  return out + L"\"";
-}
-
-std::wstring realText(double d) {
-  if (std::isnan(d)) return L"nan";
-  if (std::isinf(d)) return d < 0 ? L"-1.0e999" : L"1.0e999";  // reads back as infinity
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.6g", d);
-  std::wstring out(buffer, buffer + std::char_traits<char>::length(buffer));
-  if (out.find_first_of(L".e") == std::wstring::npos) out += L".0";
-  return out;
-}
-
 void printInto(const Value& value, std::wstring& out, std::size_t depth) {
   switch (value.kind) {
     case Value::Kind::kNil: out += L"nil"; return;
     case Value::Kind::kT: out += L"T"; return;
     case Value::Kind::kInteger: out += std::to_wstring(value.integer); return;
-    case Value::Kind::kReal: out += realText(value.real); return;
-    case Value::Kind::kString: out += quoted(value.text); return;
+    case Value::Kind::kReal: out += hcLispReal(value.real); return;
+    case Value::Kind::kString: out += hcLispQuoted(value.text); return;
     case Value::Kind::kSymbol: out += value.text; return;
     case Value::Kind::kList:
       if (depth >= kMaxNesting) {

@@ -97,3 +97,35 @@ TEST(Identity, HolderTextHasThreeLinesWithoutATrailingBreak) {
 
 }  // namespace
 }  // namespace vox::runtime
+
+namespace vox::runtime {
+namespace {
+
+TEST(ResultChains, WalkValuesAndWriteLispText) {
+  const HcResBufChain chain = HcResBufChain()
+                                  .str(L"say \"hi\"\\")
+                                  .beginList()
+                                  .shortInt(1)
+                                  .beginList()
+                                  .real(2.0)
+                                  .endList()
+                                  .endList()
+                                  .longInt(70000)
+                                  .nil()
+                                  .t();
+  EXPECT_EQ(chain.toLispText(), L"\"say \\\"hi\\\"\\\\\" (1 (2.0)) 70000 nil T");
+  HcResBufWalker walker(chain);
+  EXPECT_EQ(walker.nextInteger(), std::nullopt);  // a string: no move
+  EXPECT_EQ(walker.nextString(), L"say \"hi\"\\");
+  const HcResBufChain list = walker.nextValue();
+  EXPECT_EQ(list.size(), 6u);
+  EXPECT_EQ(walker.nextInteger(), 70000);
+  EXPECT_TRUE(walker.skipValue());
+  EXPECT_EQ(walker.next()->type, kRtT);
+  EXPECT_TRUE(walker.atEnd());
+  EXPECT_FALSE(walker.skipValue());
+  EXPECT_EQ(walker.nextValue().size(), 0u);
+}
+
+}  // namespace
+}  // namespace vox::runtime

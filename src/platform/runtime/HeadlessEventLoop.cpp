@@ -120,7 +120,7 @@ void HeadlessEventLoop::advance(std::int64_t ms) {
 
 int HeadlessEventLoop::pollTimeout(int timeoutMs) const {
   {
-    const std::lock_guard<std::mutex> lock(const_cast<std::mutex&>(postedMutex_));
+    const std::lock_guard<std::mutex> lock(postedMutex_);
     if (!posted_.empty()) return 0;
   }
   std::int64_t timeout = timeoutMs;

@@ -65,7 +65,7 @@ class HeadlessEventLoop : public HcEventLoop {
   std::int64_t manualNow_ = 0;
   std::vector<Timer> timers_;
   std::uint64_t nextSequence_ = 0;
-  std::mutex postedMutex_;
+  mutable std::mutex postedMutex_;
   std::deque<std::function<void()>> posted_;
   std::map<std::uint64_t, std::pair<int, std::function<void()>>> watches_;
   std::uint64_t nextWatch_ = 1;

@@ -1,11 +1,50 @@
 #include "host/ProjectFileServices.h"
 
+#include "host/HcDocument.h"
+#include "host/HcInteraction.h"
+#include "host/HcLisp.h"
+#include "host/HcMessageCatalog.h"
+
 namespace vox::host {
 namespace {
+
+// The services through the installed host: the LISP core's substitution while a document is
+// open, and a message box over the host's main window.
+class HostProjectFileServices : public ProjectFileServices {
+ public:
+  std::optional<std::wstring> substituteReplaceable(const std::wstring& value) override {
+    const HcDocManager* documents = hcDocManagerPtr();
+    if (documents == nullptr || documents->documentCount() == 0) return std::nullopt;
+    HcResBufChain result;
+    if (hcedInvoke(HcResBufChain().str(L"wd_1_luk4_replaceable_substitution").str(value), result) != kRtNorm)
+      return std::nullopt;
+    if (result.size() != 1 || result[0].type != kRtStr) return std::nullopt;
+    return *result[0].string();
+  }
+
+  void showProjectFileError(const std::wstring& text, const std::wstring& caption) override {
+    const HcResourceScope resources;
+    if (HcInteraction* interaction = hcInteraction())
+      interaction->messageBox(text, caption, HcIcon::kExclamation, HcButtons::kOk);
+  }
+};
+
 ProjectFileServices* installed = nullptr;
+
 }  // namespace
 
-ProjectFileServices* projectFileServices() { return installed; }
+ProjectFileServices* projectFileServices() {
+  static HostProjectFileServices throughTheHost;
+  return installed != nullptr ? installed : &throughTheHost;
+}
+
 void installProjectFileServices(ProjectFileServices* services) { installed = services; }
+
+std::wstring projectFileErrorCaption() {
+  if (const HcMessageCatalog* catalog = hcMessageCatalog()) {
+    if (std::optional<std::wstring> caption = catalog->text(L"project-file-error-caption")) return *caption;
+  }
+  return L"VoxFolio - project file";
+}
 
 }  // namespace vox::host

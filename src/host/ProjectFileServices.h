@@ -1,7 +1,8 @@
 #pragma once
 // What the project filer asks of the host: the replaceable-parameter substitution of path
-// settings and the message box shown when a project file cannot be created. The host runtime
-// installs an implementation; without one there is no substitution and nothing is shown.
+// settings and the message box shown when a project file cannot be created. By default both go
+// through the installed host runtime (the LISP core's "wd_1_luk4_replaceable_substitution" while
+// a document is open; the interaction service); tests may install their own.
 
 #include <optional>
 #include <string>
@@ -20,8 +21,12 @@ class ProjectFileServices {
   virtual void showProjectFileError(const std::wstring& text, const std::wstring& caption) = 0;
 };
 
-// The installed services (borrowed; the installer keeps them alive), or null.
+// The installed services (borrowed; the installer keeps them alive), else the host's.
 ProjectFileServices* projectFileServices();
+// Installs services in place of the host's; null goes back to the host's.
 void installProjectFileServices(ProjectFileServices* services);
+
+// The caption of the message shown when a project file cannot be created.
+std::wstring projectFileErrorCaption();
 
 }  // namespace vox::host

@@ -10,18 +10,14 @@
 namespace {
 
 constexpr std::size_t kMaxMessageLength = 255;
-const wchar_t* const kCreateFailureCaption = L"VoxFolio - project file";
 
 void reportOpenFailure(const vox::os::OsError& error) {
-  vox::host::ProjectFileServices* services = vox::host::projectFileServices();
-  if (services == nullptr) return;
-  services->showProjectFileError(error.message.substr(0, kMaxMessageLength), kCreateFailureCaption);
+  vox::host::projectFileServices()->showProjectFileError(error.message.substr(0, kMaxMessageLength),
+                                                         vox::host::projectFileErrorCaption());
 }
 
 std::optional<std::wstring> substituteReplaceable(const std::wstring& value) {
-  vox::host::ProjectFileServices* services = vox::host::projectFileServices();
-  if (services == nullptr) return std::nullopt;
-  return services->substituteReplaceable(value);
+  return vox::host::projectFileServices()->substituteReplaceable(value);
 }
 
 }  // namespace

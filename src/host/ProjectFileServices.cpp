@@ -1,9 +1,8 @@
 #include "host/ProjectFileServices.h"
 
-#include "host/HcDocument.h"
 #include "host/HcInteraction.h"
-#include "host/HcLisp.h"
 #include "host/HcMessageCatalog.h"
+#include "host/LispCoreCalls.h"
 
 namespace vox::host {
 namespace {
@@ -13,13 +12,7 @@ namespace {
 class HostProjectFileServices : public ProjectFileServices {
  public:
   std::optional<std::wstring> substituteReplaceable(const std::wstring& value) override {
-    const HcDocManager* documents = hcDocManagerPtr();
-    if (documents == nullptr || documents->documentCount() == 0) return std::nullopt;
-    HcResBufChain result;
-    if (hcedInvoke(HcResBufChain().str(L"wd_1_luk4_replaceable_substitution").str(value), result) != kRtNorm)
-      return std::nullopt;
-    if (result.size() != 1 || result[0].type != kRtStr) return std::nullopt;
-    return *result[0].string();
+    return answerString(invokeLispCore(L"wd_1_luk4_replaceable_substitution", HcResBufChain().str(value), {true, false}));
   }
 
   void showProjectFileError(const std::wstring& text, const std::wstring& caption) override {

@@ -40,11 +40,11 @@ class Reader {
     }
   }
 
-  void finish(VoxPrmProjectData& data) const {
+  void finish(VoxPrmProjectData& data, const records::DependentDefaultTexts& lispTexts) const {
     data.setProjDescriptions(descriptions_);
     data.setMiscProjSettings(misc_);
     VoxCfgDrawingSettings defaults;
-    defaults.fillWithDefaults(misc_);
+    defaults.fillWithDefaults(misc_, lispTexts);
     defaults = drawing_;
     data.setProjDefWDMVals(defaults);
   }
@@ -179,7 +179,8 @@ void writeEntry(const VoxPrmFileDetails& entry, const ProjectFolderPaths& paths,
 }  // namespace
 
 void readProjectText(std::string_view bytes, const os::NarrowCodec& codec, const ProjectFolderPaths& paths,
-                     const ReplaceableSubstitution& substitute, VoxPrmProjectData& data) {
+                     const ReplaceableSubstitution& substitute, VoxPrmProjectData& data,
+                     const records::DependentDefaultTexts& lispTexts) {
   data.removeAllFiles();
   Reader reader(paths, substitute);
   std::wstring line;
@@ -195,7 +196,7 @@ void readProjectText(std::string_view bytes, const os::NarrowCodec& codec, const
     reader.line(line, data);
     bytes.remove_prefix(next);
   }
-  reader.finish(data);
+  reader.finish(data, lispTexts);
 }
 
 std::string writeProjectText(const VoxPrmProjectData& data, const os::NarrowCodec& codec,

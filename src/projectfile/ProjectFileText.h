@@ -16,6 +16,7 @@
 
 #include "platform/os/NarrowCodec.h"
 #include "projectfile/ProjectFolderPaths.h"
+#include "records/DependentDefaultTexts.h"
 #include "records/VoxPrmProjectData.h"
 
 namespace vox::projectfile {
@@ -28,9 +29,10 @@ inline constexpr int kMaxDescriptionNumber = 100000;
 
 // Fills `data` from the bytes of a project file. Never fails on content: lines it cannot use are
 // skipped. The default drawing settings are completed with the defaults that follow from the
-// project-wide settings.
+// project-wide settings (`lispTexts` for 71, 72, 73 and 76).
 void readProjectText(std::string_view bytes, const os::NarrowCodec& codec, const ProjectFolderPaths& paths,
-                     const ReplaceableSubstitution& substitute, VoxPrmProjectData& data);
+                     const ReplaceableSubstitution& substitute, VoxPrmProjectData& data,
+                     const records::DependentDefaultTexts& lispTexts = {});
 
 // The bytes of the project file for `data`, every line ended by CR LF.
 std::string writeProjectText(const VoxPrmProjectData& data, const os::NarrowCodec& codec,

@@ -1,5 +1,6 @@
 #include "projectfile/VoxPrmWDPFiler.h"
 
+#include "host/DependentDefaultsFromLispCore.h"
 #include "host/ProjectFileServices.h"
 #include "platform/os/Files.h"
 #include "platform/os/NarrowCodec.h"
@@ -74,7 +75,8 @@ bool VoxPrmWDPFiler::readProject(VoxPrmProjectData& data) {
   std::string bytes;
   if (!input_->readAll(bytes)) return false;
   const vox::projectfile::ProjectFolderPaths paths(projectFolder_);
-  vox::projectfile::readProjectText(bytes, vox::os::narrowCodec(), paths, substituteReplaceable, data);
+  vox::projectfile::readProjectText(bytes, vox::os::narrowCodec(), paths, substituteReplaceable, data,
+                                    vox::host::dependentDefaultTexts());
   return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include "host/HcInteraction.h"
 #include "host/HcMessageCatalog.h"
-#include "host/LispCoreCalls.h"
+#include "host/LispCoreFunctions.h"
 
 namespace vox::host {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 class HostProjectFileServices : public ProjectFileServices {
  public:
   std::optional<std::wstring> substituteReplaceable(const std::wstring& value) override {
-    return answerString(invokeLispCore(L"wd_1_luk4_replaceable_substitution", HcResBufChain().str(value), {true, false}));
+    return lispcore::replaceableSubstitution(value);
   }
 
   void showProjectFileError(const std::wstring& text, const std::wstring& caption) override {

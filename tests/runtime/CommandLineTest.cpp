@@ -63,6 +63,16 @@ TEST_F(CommandLineTest, QueuedInputRunsOnlyWhenTheLoopRuns) {
   EXPECT_NE(line.transcript().find(L"Command: hello\n"), std::wstring::npos);
 }
 
+TEST_F(CommandLineTest, ALineMayCloseItsOwnDocument) {
+  commands.addCommand(L"G", L"_CloseMe", L"CloseMe", 0, [&] { docs.closeDocument(docs.curDocument()); });
+  line.execute(nullptr, L"CloseMe");
+  EXPECT_EQ(docs.documentCount(), 0);
+  line.setLispEvaluator([&](HcDocument*, const std::wstring&) { docs.closeDocument(docs.curDocument()); });
+  docs.appContextOpenDocument(dir.path(L"B.dwg"), false);
+  line.execute(nullptr, L"(close)");
+  EXPECT_EQ(docs.documentCount(), 0);
+}
+
 TEST_F(CommandLineTest, UnknownCommandsAreReported) {
   line.execute(nullptr, L"_.NOSUCH 1 2");
   EXPECT_EQ(line.transcript(), L"Unknown command \"NOSUCH\".\n");

@@ -82,6 +82,8 @@ void CommandLine::drain() {
 }
 
 void CommandLine::setBusy(HcDocument* doc, bool busy) {
+  // The line may have closed its own document.
+  if (doc == nullptr || (documents_ != nullptr && !documents_->contains(doc))) return;
   if (auto* headless = dynamic_cast<HeadlessDocument*>(doc)) headless->setQuiescent(!busy);
 }
 

@@ -65,14 +65,17 @@ void HeadlessDocManager::notify(const std::function<void(HcDocManagerReactor&)>&
 
 bool HeadlessDocManager::sendStringToExecute(HcDocument* doc, const std::wstring& text, bool activate,
                                              bool /*wrapUpInactiveDoc*/, bool echo) {
-  if (doc == nullptr || std::none_of(documents_.begin(), documents_.end(), [&](const auto& d) { return d.get() == doc; }))
-    return false;
+  if (doc == nullptr || !contains(doc)) return false;
   if (activate) activateDocument(doc);
   input_(doc, text, echo);
   return true;
 }
 
 void HeadlessDocManager::executeInApplicationContext(std::function<void()> fn) { loop_.post(std::move(fn)); }
+
+bool HeadlessDocManager::contains(const HcDocument* doc) const {
+  return std::any_of(documents_.begin(), documents_.end(), [&](const auto& d) { return d.get() == doc; });
+}
 
 HeadlessDocument* HeadlessDocManager::find(const std::wstring& fileName) const {
   for (const auto& doc : documents_)

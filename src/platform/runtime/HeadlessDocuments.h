@@ -58,6 +58,8 @@ class HeadlessDocManager : public HcDocManager {
   void pushResourceHandle() override { ++resourceDepth_; }
   void popResourceHandle() override;
 
+  // Whether `doc` is one of the open documents.
+  bool contains(const HcDocument* doc) const;
   // The document of `fileName` (ignoring case), or null.
   HeadlessDocument* find(const std::wstring& fileName) const;
   HeadlessDocument* current() const { return current_; }

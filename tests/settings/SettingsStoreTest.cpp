@@ -1,120 +1,102 @@
 #include "platform/settings/JsonSettingsStore.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <map>
-
-#include "platform/settings/RootMapSettings.h"
-#include "support/TempDir.h"
+#include "SettingsTestSupport.h"
 
 namespace vox::settings {
 namespace {
 
-using test::readNative;
-using test::TempDir;
-using test::writeNative;
+using test::kKey;
+using test::StoreFolder;
 
-const std::wstring kKey = L"Software\\VoxFolio\\R1\\Settings";
-
-TEST(SettingsStore, PersistsAcrossInstancesIgnoringCase) {
-  const TempDir dir;
-  JsonSettingsStore first(dir.native("cfg"));
+TEST(SettingsStore, ValuesPersistForAnotherInstanceIgnoringCase) {
+  const StoreFolder dir;
+  JsonSettingsStore first(dir.folder);
   EXPECT_FALSE(first.getString(kKey, L"Folder"));
-  ASSERT_TRUE(first.setString(kKey, L"Folder", L"\\home\\ü"));
-  ASSERT_TRUE(first.setNumber(kKey, L"Show", -5));
-  const JsonSettingsStore second(dir.native("cfg"));
-  EXPECT_EQ(second.getString(L"software\\VOXFOLIO\\r1\\settings", L"FOLDER"), L"\\home\\ü");
-  EXPECT_EQ(second.getNumber(kKey, L"show"), -5);
-  EXPECT_FALSE(second.getNumber(kKey, L"Folder"));  // a string is not a number
-  EXPECT_FALSE(second.getString(kKey, L"Show"));
-  ASSERT_TRUE(first.setString(L"SOFTWARE\\voxfolio\\R1\\SETTINGS", L"folder", L"again"));
-  EXPECT_EQ(second.valueNames(kKey), (std::vector<std::wstring>{L"Folder", L"Show"}));  // first spelling kept
-  EXPECT_EQ(second.getString(kKey, L"Folder"), L"again");
-  ASSERT_TRUE(first.deleteValue(kKey, L"SHOW"));
-  EXPECT_FALSE(second.getNumber(kKey, L"Show"));
-  EXPECT_FALSE(first.deleteValue(kKey, L"Show"));
+  ASSERT_TRUE(first.setString(kKey, L"Folder", L"\\home\\ü\\😀"));
+  ASSERT_TRUE(first.setNumber(kKey, L"Show", -2147483647 - 1));
+  const JsonSettingsStore second(dir.folder);
+  EXPECT_EQ(second.getString(L"software\\VOXFOLIO\\r1\\settings", L"FOLDER"), L"\\home\\ü\\😀");
+  EXPECT_EQ(second.getNumber(kKey, L"show"), -2147483647 - 1);
+  EXPECT_EQ(second.getString(L"\\Software\\\\VoxFolio\\R1\\Settings\\", L"Folder"), L"\\home\\ü\\😀");
+  EXPECT_FALSE(second.getString(L"Software\\VoxFolio\\R1", L"Folder"));  // only under exactly that key
+  EXPECT_TRUE(second.valueNames(L"Software\\VoxFolio").empty());
 }
 
-TEST(SettingsStore, InterleavedInstancesLoseNothingAndUnknownMembersStay) {
-  const TempDir dir;
-  std::filesystem::create_directories(dir.native("cfg"));
-  writeNative(dir.native("cfg/registry.json"), R"({"comment": "kept", "keys": {"Other": {"x": [1, 2]}}})");
-  JsonSettingsStore a(dir.native("cfg")), b(dir.native("cfg"));
-  for (int i = 0; i < 20; ++i) {
-    ASSERT_TRUE(a.setNumber(kKey, L"a" + std::to_wstring(i), i));
-    ASSERT_TRUE(b.setNumber(kKey, L"b" + std::to_wstring(i), i));
-  }
-  EXPECT_EQ(a.valueNames(kKey).size(), 40u);
-  const std::string text = readNative(dir.native("cfg/registry.json"));
-  EXPECT_NE(text.find("\"comment\": \"kept\""), std::string::npos);
-  EXPECT_NE(text.find("\"x\""), std::string::npos);
+TEST(SettingsStore, RewritingKeepsTheFirstSpelling) {
+  const StoreFolder dir;
+  JsonSettingsStore store(dir.folder);
+  ASSERT_TRUE(store.setString(kKey, L"Folder", L"a"));
+  ASSERT_TRUE(store.setString(L"SOFTWARE\\voxfolio\\R1\\SETTINGS", L"FOLDER", L"b"));
+  ASSERT_TRUE(store.setNumber(kKey, L"Ärger", 1));
+  ASSERT_TRUE(store.setNumber(kKey, L"äRGER", 2));  // case beyond ASCII folds too
+  const JsonSettingsStore other(dir.folder);
+  EXPECT_EQ(other.valueNames(kKey), (std::vector<std::wstring>{L"Folder", L"Ärger"}));
+  EXPECT_EQ(other.getNumber(kKey, L"ärger"), 2);
+  EXPECT_EQ(other.getString(kKey, L"folder"), L"b");
+  EXPECT_NE(dir.read().find("\"Software\\\\VoxFolio\\\\R1\\\\Settings\""), std::string::npos);
+  EXPECT_EQ(dir.read().find("SOFTWARE"), std::string::npos);
 }
 
-TEST(SettingsStore, TwoProcessesWritingAtOnceLoseNothing) {
-  const TempDir dir;
-  const std::string folder = dir.native("cfg");
-  std::vector<pid_t> children;
-  for (const char* prefix : {"p", "q"}) {
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-      JsonSettingsStore store(folder);
-      bool ok = true;
-      for (int i = 0; i < 200; ++i) ok = store.setNumber(kKey, os::decodeFileName(prefix) + std::to_wstring(i), i) && ok;
-      ::_exit(ok ? 0 : 1);
-    }
-    children.push_back(pid);
-  }
-  for (const pid_t pid : children) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
-  const JsonSettingsStore reader(folder);
-  EXPECT_EQ(reader.valueNames(kKey).size(), 400u);
-  EXPECT_EQ(reader.getNumber(kKey, L"q199"), 199);
+TEST(SettingsStore, StringsAndNumbersAreDifferentKinds) {
+  const StoreFolder dir;
+  JsonSettingsStore store(dir.folder);
+  ASSERT_TRUE(store.setString(kKey, L"Text", L"12"));
+  ASSERT_TRUE(store.setNumber(kKey, L"Number", 12));
+  EXPECT_FALSE(store.getNumber(kKey, L"Text"));
+  EXPECT_FALSE(store.getString(kKey, L"Number"));
+  ASSERT_TRUE(store.setNumber(kKey, L"Text", 7));  // writing the other kind replaces it
+  EXPECT_EQ(store.getNumber(kKey, L"Text"), 7);
+  EXPECT_FALSE(store.getString(kKey, L"Text"));
 }
 
-TEST(SettingsStore, AnUnreadableFileIsKeptAsideNotOverwritten) {
-  const TempDir dir;
-  std::filesystem::create_directories(dir.native("cfg"));
-  writeNative(dir.native("cfg/registry.json"), "{\"keys\": {\"A\": tru");
-  JsonSettingsStore store(dir.native("cfg"));
-  EXPECT_FALSE(store.getString(L"A", L"x"));
+TEST(SettingsStore, DeletingAValue) {
+  const StoreFolder dir;
+  JsonSettingsStore store(dir.folder);
+  ASSERT_TRUE(store.setNumber(kKey, L"Show", 1));
+  ASSERT_TRUE(store.setNumber(kKey, L"Keep", 2));
+  EXPECT_TRUE(store.deleteValue(kKey, L"SHOW"));
+  EXPECT_FALSE(store.deleteValue(kKey, L"Show"));
+  EXPECT_FALSE(store.deleteValue(L"No\\Such\\Key", L"Show"));
   EXPECT_TRUE(store.lastError().empty());
-  ASSERT_TRUE(store.setString(L"A", L"x", L"y"));
-  EXPECT_NE(store.lastError().find(L"corrupt-1"), std::wstring::npos);
-  EXPECT_EQ(readNative(dir.native("cfg/registry.json.corrupt-1")), "{\"keys\": {\"A\": tru");
-  EXPECT_EQ(store.getString(L"A", L"x"), L"y");
+  const JsonSettingsStore other(dir.folder);
+  EXPECT_FALSE(other.getNumber(kKey, L"Show"));
+  EXPECT_EQ(other.valueNames(kKey), std::vector<std::wstring>{L"Keep"});
 }
 
-TEST(SettingsStore, FolderFromTheEnvironment) {
-  std::map<std::string, std::string> env;
-  const auto getenv = [&](const char* name) -> const char* {
-    const auto it = env.find(name);
-    return it == env.end() ? nullptr : it->second.c_str();
-  };
-  env["HOME"] = "/home/u";
-  EXPECT_EQ(settingsFolder(getenv), "/home/u/.config/voxfolio");
-  env["XDG_CONFIG_HOME"] = "/xdg";
-  EXPECT_EQ(settingsFolder(getenv), "/xdg/voxfolio");
-  env["VOXFOLIO_CONFIG_HOME"] = "/own";
-  EXPECT_EQ(settingsFolder(getenv), "/own");
+TEST(SettingsStore, TextTheFileCannotHoldIsRefused) {
+  const StoreFolder dir;
+  JsonSettingsStore store(dir.folder);
+  ASSERT_TRUE(store.setString(kKey, L"Folder", L"kept"));
+  EXPECT_FALSE(store.setString(kKey, L"Folder", std::wstring(L"raw byte \xDC80")));
+  EXPECT_FALSE(store.lastError().empty());
+  EXPECT_FALSE(store.setNumber(kKey, std::wstring(1, static_cast<wchar_t>(0x110000)), 1));
+  EXPECT_EQ(JsonSettingsStore(dir.folder).getString(kKey, L"Folder"), L"kept");
 }
 
-TEST(SettingsStore, DrivesMapToNativeFolders) {
-  const TempDir dir;
-  JsonSettingsStore store(dir.native("cfg"));
-  store.setString(kDrivesKey, L"C:", L"/srv/projects/c");
-  store.setString(kDrivesKey, L"\\\\server\\share", L"/mnt/share");
-  store.setNumber(kDrivesKey, L"D:", 4);  // not a folder: ignored
-  const os::RootMap map = loadRootMap(store);
-  ASSERT_EQ(map.roots.size(), 2u);
-  EXPECT_EQ(os::toNative(L"c:\\P\\x.wdp", map), "/srv/projects/c/P/x.wdp");
-  EXPECT_EQ(os::toNative(L"\\\\SERVER\\share\\x.wdp", map), "/mnt/share/x.wdp");
+TEST(SettingsStore, FolderIsCreatedOnTheFirstChangeOnly) {
+  const StoreFolder dir;
+  const std::string folder = dir.folder + "/a/b";
+  JsonSettingsStore store(folder);
+  EXPECT_FALSE(store.getNumber(kKey, L"x"));
+  EXPECT_FALSE(std::filesystem::exists(folder));
+  ASSERT_TRUE(store.setNumber(kKey, L"x", 1));
+  EXPECT_TRUE(std::filesystem::exists(folder + "/registry.json"));
+
+  vox::test::writeNative(dir.folder + "/file", "");
+  JsonSettingsStore blocked(dir.folder + "/file/sub");
+  EXPECT_FALSE(blocked.setNumber(kKey, L"x", 1));
+  EXPECT_NE(blocked.lastError().find(L"file/sub"), std::wstring::npos);
+}
+
+TEST(SettingsStore, AnUnchangedValueDoesNotRewriteTheFile) {
+  const StoreFolder dir;
+  JsonSettingsStore store(dir.folder);
+  ASSERT_TRUE(store.setNumber(kKey, L"x", 1));
+  const FileStamp before = stampOf(dir.file());
+  ASSERT_TRUE(store.setNumber(kKey, L"X", 1));
+  EXPECT_EQ(stampOf(dir.file()), before);
 }
 
 }  // namespace

@@ -1,218 +1,136 @@
 #include "platform/settings/JsonSettingsStore.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <chrono>
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "platform/os/CaseMapping.h"
-#include "platform/os/NativePath.h"
+#include "platform/settings/FileLock.h"
+#include "platform/settings/SettingsDocument.h"
+#include "platform/settings/SettingsText.h"
 
 namespace vox::settings {
 namespace {
 
-using nlohmann::json;
+// Long enough for any holder that is working, short enough that a stuck one is reported.
+constexpr std::chrono::milliseconds kLockPatience{10000};
 
-std::string utf8(const std::wstring& s) { return os::encodeFileName(s); }
-std::wstring wide(const std::string& s) { return os::decodeFileName(s); }
+std::wstring unstorable() { return L"the key, name or text holds a character the settings file cannot hold"; }
 
-// The member of `object` whose name equals `name` ignoring case.
-json::iterator findMember(json& object, const std::wstring& name) {
-  for (auto it = object.begin(); it != object.end(); ++it)
-    if (os::iequals(wide(it.key()), name)) return it;
-  return object.end();
+// A problem of the file's content, or empty.
+std::wstring contentProblem(const FileContent& file, const SettingsDocument::Parsed& parsed) {
+  if (file.status == FileContent::Status::kTooLarge) return L"the settings file is too large";
+  return parsed.problem;
 }
 
-json::const_iterator findMember(const json& object, const std::wstring& name) {
-  for (auto it = object.begin(); it != object.end(); ++it)
-    if (os::iequals(wide(it.key()), name)) return it;
-  return object.end();
+SettingsDocument::Parsed parseContent(const FileContent& file) {
+  if (file.status != FileContent::Status::kRead) return SettingsDocument::parse({});
+  return SettingsDocument::parse(file.bytes);
 }
-
-// The key object of `root`, created when `create` is set; null when absent or malformed.
-json* keyObject(json& root, const std::wstring& key, bool create) {
-  if (!root.is_object()) root = json::object();
-  json& keys = root["keys"];
-  if (!keys.is_object()) {
-    if (!create) return nullptr;
-    keys = json::object();
-  }
-  auto it = findMember(keys, key);
-  if (it == keys.end()) {
-    if (!create) return nullptr;
-    it = keys.emplace(utf8(key), json::object()).first;
-  }
-  if (!it->is_object()) {
-    if (!create) return nullptr;
-    *it = json::object();
-  }
-  return &*it;
-}
-
-bool setValue(json& root, const std::wstring& key, const std::wstring& name, json value) {
-  json* object = keyObject(root, key, true);
-  const auto it = findMember(*object, name);
-  if (it != object->end()) {
-    *it = std::move(value);
-  } else {
-    (*object)[utf8(name)] = std::move(value);
-  }
-  return true;
-}
-
-std::wstring errnoText(const std::string& what) { return wide(what + ": " + std::strerror(errno)); }
 
 }  // namespace
 
-std::string settingsFolder(const std::function<const char*(const char*)>& getenv) {
-  const auto set = [&](const char* name) -> std::string {
-    const char* value = getenv(name);
-    return value != nullptr ? value : "";
-  };
-  if (std::string own = set("VOXFOLIO_CONFIG_HOME"); !own.empty()) return own;
-  if (std::string xdg = set("XDG_CONFIG_HOME"); !xdg.empty()) return xdg + "/voxfolio";
-  return set("HOME") + "/.config/voxfolio";
-}
-
 JsonSettingsStore::JsonSettingsStore(std::string folder)
-    : folder_(std::move(folder)), file_(folder_ + "/registry.json"), lockFile_(folder_ + "/registry.lock"),
-      cache_(json::object()) {}
+    : folder_(std::move(folder)), file_(folder_ + "/registry.json"), lockFile_(folder_ + "/registry.lock") {}
 
 void JsonSettingsStore::refresh() const {
-  struct stat st {};
-  Stamp now;
-  if (::stat(file_.c_str(), &st) == 0) now = {st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec, st.st_size, st.st_ino};
-  if (now == stamp_) return;
-  stamp_ = now;
-  std::ifstream in(file_, std::ios::binary);
-  cache_ = json::parse(in, nullptr, false);
-  if (cache_.is_discarded() || !cache_.is_object()) cache_ = json::object();
+  if (stampOf(file_) == stamp_) return;
+  const FileContent file = readSettingsFile(file_);
+  stamp_ = file.stamp;
+  if (file.status == FileContent::Status::kFailed) {
+    values_ = {};
+    lastError_ = file.error;
+    return;
+  }
+  SettingsDocument::Parsed parsed = parseContent(file);
+  lastError_ = contentProblem(file, parsed);
+  if (!lastError_.empty()) lastError_ += L"; the next change keeps it aside and starts a new one";
+  values_ = parsed.document.index();
 }
 
-const nlohmann::json* JsonSettingsStore::findValue(const std::wstring& key, const std::wstring& name) const {
+const SettingsValue* JsonSettingsStore::find(const std::wstring& key, const std::wstring& name) const {
   refresh();
-  json* object = keyObject(cache_, key, false);
-  if (object == nullptr) return nullptr;
-  const auto it = findMember(static_cast<const json&>(*object), name);
-  return it == object->cend() ? nullptr : &*it;
+  return values_.find(normalizeKeyPath(key), name);
 }
 
 std::optional<std::wstring> JsonSettingsStore::getString(const std::wstring& key, const std::wstring& name) const {
-  const json* value = findValue(key, name);
-  if (value == nullptr || !value->is_string()) return std::nullopt;
-  return wide(value->get<std::string>());
+  const SettingsValue* value = find(key, name);
+  const auto* text = value != nullptr ? std::get_if<std::wstring>(value) : nullptr;
+  return text != nullptr ? std::optional<std::wstring>(*text) : std::nullopt;
 }
 
 std::optional<std::int32_t> JsonSettingsStore::getNumber(const std::wstring& key, const std::wstring& name) const {
-  const json* value = findValue(key, name);
-  if (value == nullptr || !value->is_number_integer()) return std::nullopt;
-  const auto n = value->get<long long>();
-  if (n < INT32_MIN || n > INT32_MAX) return std::nullopt;
-  return static_cast<std::int32_t>(n);
+  const SettingsValue* value = find(key, name);
+  const auto* number = value != nullptr ? std::get_if<std::int32_t>(value) : nullptr;
+  return number != nullptr ? std::optional<std::int32_t>(*number) : std::nullopt;
 }
 
 std::vector<std::wstring> JsonSettingsStore::valueNames(const std::wstring& key) const {
   refresh();
-  std::vector<std::wstring> names;
-  if (const json* object = keyObject(cache_, key, false)) {
-    for (auto it = object->begin(); it != object->end(); ++it)
-      if (it->is_string() || it->is_number_integer()) names.push_back(wide(it.key()));
-  }
-  return names;
+  return values_.names(normalizeKeyPath(key));
 }
 
 bool JsonSettingsStore::setString(const std::wstring& key, const std::wstring& name, const std::wstring& value) {
-  return change([&](json& root) { return setValue(root, key, name, utf8(value)); });
+  const auto at = ValueAddress::of(key, name);
+  const auto text = toUtf8(value);
+  if (!at || !text) {
+    lastError_ = unstorable();
+    return false;
+  }
+  return change([&](SettingsDocument& document) { return document.set(*at, *text); });
 }
 
 bool JsonSettingsStore::setNumber(const std::wstring& key, const std::wstring& name, std::int32_t value) {
-  return change([&](json& root) { return setValue(root, key, name, value); });
+  const auto at = ValueAddress::of(key, name);
+  if (!at) {
+    lastError_ = unstorable();
+    return false;
+  }
+  return change([&](SettingsDocument& document) { return document.set(*at, value); });
 }
 
 bool JsonSettingsStore::deleteValue(const std::wstring& key, const std::wstring& name) {
-  return change([&](json& root) {
-    json* object = keyObject(root, key, false);
-    if (object == nullptr) return false;
-    const auto it = findMember(*object, name);
-    if (it == object->end()) return false;
-    object->erase(it);
-    return true;
-  });
+  const auto at = ValueAddress::of(key, name);
+  if (!at) {
+    lastError_.clear();
+    return false;  // such a value cannot have been stored
+  }
+  return change([&](SettingsDocument& document) { return document.erase(*at); });
 }
 
-bool JsonSettingsStore::change(const std::function<bool(json& root)>& apply) {
-  std::error_code ec;
-  std::filesystem::create_directories(folder_, ec);
-  const int lock = ::open(lockFile_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (lock < 0) {
-    lastError_ = errnoText("cannot open " + lockFile_);
+bool JsonSettingsStore::change(const Edit& edit) {
+  lastError_.clear();
+  if (!ensureFolder(folder_, lastError_)) return false;
+  const std::optional<FileLock> lock = FileLock::acquire(lockFile_, kLockPatience, lastError_);
+  return lock && changeLocked(edit);
+}
+
+// Under the lock: the file as it is now, set aside first when it is bad, then the edit; the
+// file is rewritten only when its content changes. The copy for reads becomes the result.
+bool JsonSettingsStore::changeLocked(const Edit& edit) {
+  const FileContent file = readSettingsFile(file_);
+  if (file.status == FileContent::Status::kFailed) {
+    lastError_ = file.error;
     return false;
   }
-  while (::flock(lock, LOCK_EX) != 0 && errno == EINTR) {
+  SettingsDocument::Parsed parsed = parseContent(file);
+  const std::wstring problem = contentProblem(file, parsed);
+  if (!problem.empty()) {
+    const std::optional<std::string> aside = setAside(file_, lastError_);
+    if (!aside) return false;
+    lastError_ = problem + L"; it was kept as " + displayPath(*aside);
   }
-  json root;
-  bool done = load(root, true) && apply(root) && store(root);
-  ::close(lock);  // releases the lock
-  stamp_ = Stamp();  // the next read loads what is on disk now
-  return done;
-}
-
-bool JsonSettingsStore::load(json& root, bool setAsideCorrupt) {
-  std::ifstream in(file_, std::ios::binary);
-  if (!in) {
-    root = json::object();
-    return true;  // no file yet
-  }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  const std::string text = bytes.str();
-  root = json::parse(text, nullptr, false);
-  if (!root.is_discarded() && root.is_object()) return true;
-  root = json::object();
-  if (text.empty() || !setAsideCorrupt) return true;
-  for (int n = 1; n < 1000; ++n) {
-    const std::string aside = file_ + ".corrupt-" + std::to_string(n);
-    if (std::filesystem::exists(aside)) continue;
-    if (::rename(file_.c_str(), aside.c_str()) != 0) {
-      lastError_ = errnoText("cannot set aside the unreadable " + file_);
+  const EditResult result = edit(parsed.document);
+  FileStamp stamp = file.stamp;
+  if (result == EditResult::kChanged || !problem.empty()) {
+    std::wstring error;
+    const std::optional<FileStamp> written = writeAtomically(file_, parsed.document.text(), file.stamp, error);
+    if (!written) {
+      lastError_ = problem.empty() ? error : lastError_ + L"; " + error;
       return false;
     }
-    lastError_ = wide("the settings file was not valid JSON; it was kept as " + aside);
-    return true;
+    stamp = *written;
   }
-  lastError_ = wide("too many unreadable settings files kept beside " + file_);
-  return false;
-}
-
-bool JsonSettingsStore::store(const json& root) {
-  const std::string text = root.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
-  std::string temp = file_ + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) {
-    lastError_ = errnoText("cannot write " + file_);
-    return false;
-  }
-  bool ok = true;
-  for (std::size_t done = 0; ok && done < text.size();) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<std::size_t>(n);
-  }
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && ::rename(temp.c_str(), file_.c_str()) == 0;
-  if (!ok) {
-    lastError_ = errnoText("cannot write " + file_);
-    ::unlink(temp.c_str());
-  }
-  return ok;
+  values_ = parsed.document.index();
+  stamp_ = stamp;
+  return result != EditResult::kNotFound;
 }
 
 }  // namespace vox::settings

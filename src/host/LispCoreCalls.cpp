@@ -59,10 +59,10 @@ std::optional<std::vector<std::wstring>> answerStrings(const std::optional<HcRes
   return strings;
 }
 
-bool sendToCurrentDocument(const std::wstring& expression) {
+bool sendToCurrentDocument(const std::wstring& expression, bool echo) {
   HcDocManager* documents = hcDocManagerPtr();
   if (documents == nullptr || documents->curDocument() == nullptr) return false;
-  return documents->sendStringToExecute(documents->curDocument(), expression + L"\r", true, false, false);
+  return documents->sendStringToExecute(documents->curDocument(), expression + L"\r", true, false, echo);
 }
 
 const std::vector<std::wstring>& exposedLispCoreFunctions() {

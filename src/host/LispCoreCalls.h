@@ -31,8 +31,9 @@ std::optional<int> answerInteger(const std::optional<HcResBufChain>& answer);
 // answer is not a list.
 std::optional<std::vector<std::wstring>> answerStrings(const std::optional<HcResBufChain>& answer);
 
-// Types `expression` followed by a carriage return into the current document; false without one.
-bool sendToCurrentDocument(const std::wstring& expression);
+// Types `expression` followed by a carriage return into the current document, echoed on the
+// command line when `echo` is set; false without a current document.
+bool sendToCurrentDocument(const std::wstring& expression, bool echo = false);
 
 // The LISP core functions made callable from outside on every document load, in order.
 const std::vector<std::wstring>& exposedLispCoreFunctions();

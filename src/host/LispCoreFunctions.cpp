@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "host/LispCoreCalls.h"
+#include "host/VoxPmClientApp.h"
 
 namespace vox::host::lispcore {
 namespace {
@@ -46,6 +47,7 @@ std::wstring recentProjectFlag(int code) {
 bool updateRecentProject(int code, const std::wstring& projectPath, const std::array<std::wstring, 4>* descriptions) {
   const std::wstring flag = recentProjectFlag(code);
   if (flag.empty()) return false;
+  if (PmIsHelperProcess()) return true;  // the monitor's background process leaves the list alone
   HcResBufChain args;
   args.nil().beginList().beginList().str(flag).str(projectPath);
   for (int i = 0; i < 4; ++i) {

@@ -21,6 +21,7 @@ std::optional<RecentProjects> recentProjectList();
 
 // "c:vox_LastProjFil_upd" for a project: code 1, 2, 3 or 4 (sent as "0", "1", "2", "X"), the
 // project path and its first four description lines (null: a closed project, sent as nil).
+// In the project-monitor client's background process the list is left alone: skipped, true.
 bool updateRecentProject(int code, const std::wstring& projectPath, const std::array<std::wstring, 4>* descriptions);
 // The flag text "c:vox_LastProjFil_upd" takes for a module code; empty for an unknown code.
 std::wstring recentProjectFlag(int code);

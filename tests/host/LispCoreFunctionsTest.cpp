@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "host/LispCoreFunctions.h"
+#include "host/VoxSiblingServices.h"
 #include "platform/lisp/LispReader.h"
+#include "platform/siblings/SiblingStandIns.h"
 #include "support/HostFixture.h"
 
 namespace vox::test {
@@ -40,6 +42,22 @@ TEST_F(LispCoreFunctions, RecentProjectsListAndItsUpdates) {
   EXPECT_TRUE(host::lispcore::updateRecentProject(4, L"\\p\\A.wdp", nullptr));
   EXPECT_EQ(seen, L"(nil ((\"X\" \"\\\\p\\\\A.wdp\" nil nil nil nil)))");
   EXPECT_FALSE(host::lispcore::updateRecentProject(5, L"\\p\\A.wdp", nullptr));
+}
+
+TEST_F(LispCoreFunctions, TheMonitorsBackgroundProcessLeavesTheRecentListAlone) {
+  int updates = 0;
+  lisp().defineBuiltin(L"c:vox_LastProjFil_upd", [&](const Args&, std::wstring&) { return ++updates, Value::t(); });
+  siblings::SiblingStandIns helper(nullptr, L"", [](const std::string& name) -> std::optional<std::string> {
+    if (name == "VOXFOLIO_PM_HELPER") return "1";
+    return std::nullopt;
+  });
+  voxInstallSiblingServices(helper.services());
+  EXPECT_TRUE(host::lispcore::updateRecentProject(2, L"\\p\\A.wdp", nullptr));  // skipped, counts as done
+  EXPECT_FALSE(host::lispcore::updateRecentProject(5, L"\\p\\A.wdp", nullptr));  // still a bad code
+  voxInstallSiblingServices({});
+  EXPECT_EQ(updates, 0);
+  EXPECT_TRUE(host::lispcore::updateRecentProject(2, L"\\p\\A.wdp", nullptr));
+  EXPECT_EQ(updates, 1);
 }
 
 TEST_F(LispCoreFunctions, GlobalsAsTextOrNumber) {

@@ -4,9 +4,16 @@
 
 namespace vox::test {
 
-HostFixture::HostFixture()
-    : reference_(std::make_unique<platform::ReferenceHost>(platform::ReferenceHostOptions{
-          runtime::HeadlessEventLoop::Clock::kManual, temp.native("config"), VOX_SOURCE_DIR, &answers})) {}
+HostFixture::HostFixture(bool standIns) {
+  platform::ReferenceHostOptions options;
+  options.clock = runtime::HeadlessEventLoop::Clock::kManual;
+  options.settingsFolder = temp.native("config");
+  options.resourcesFolder = VOX_SOURCE_DIR;
+  options.interaction = &answers;
+  options.standIns = standIns;
+  options.blockLibraryFolder = temp.native("blocks");
+  reference_ = std::make_unique<platform::ReferenceHost>(options);
+}
 
 HcDocument* HostFixture::openDrawing(const std::wstring& name) {
   writeNative(temp.native(os::encodeFileName(name)), "{}");

@@ -1,7 +1,9 @@
 #pragma once
 // A fresh headless reference host for one test: manual clock, a settings store in a temporary
 // folder, scripted answers, the shipped message catalog and the LISP interpreter on the command
-// line, installed as the module's host runtime for the test's lifetime.
+// line, installed as the module's host runtime for the test's lifetime. HostFixture leaves the
+// LISP core and the siblings out, so a test stands in for the functions it calls itself;
+// StandInHostFixture has the reference host's LISP core and sibling stand-ins.
 
 #include <gtest/gtest.h>
 
@@ -16,7 +18,7 @@ namespace vox::test {
 
 class HostFixture : public ::testing::Test {
  protected:
-  HostFixture();
+  explicit HostFixture(bool standIns = false);
 
   // Creates an empty drawing file `name` in the temporary folder and opens it as a document.
   HcDocument* openDrawing(const std::wstring& name);
@@ -26,12 +28,20 @@ class HostFixture : public ::testing::Test {
   runtime::HeadlessHost& host() { return reference_->runtime(); }
   lisp::Interpreter& lisp() { return reference_->lisp(); }
   const interaction::FileMessageCatalog& messages() { return reference_->messages(); }
+  settings::JsonSettingsStore& settings() { return reference_->settings(); }
+  lispcore::LispCore* lispCore() { return reference_->lispCore(); }
+  siblings::SiblingStandIns* siblings() { return reference_->siblings(); }
 
   TempDir temp;
   interaction::ScriptedInteraction answers;
 
  private:
   std::unique_ptr<platform::ReferenceHost> reference_;
+};
+
+class StandInHostFixture : public HostFixture {
+ protected:
+  StandInHostFixture() : HostFixture(true) {}
 };
 
 }  // namespace vox::test

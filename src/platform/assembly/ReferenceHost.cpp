@@ -1,5 +1,7 @@
 #include "platform/assembly/ReferenceHost.h"
 
+#include <filesystem>
+
 #include "platform/os/NativePath.h"
 #include "platform/settings/RootMapSettings.h"
 
@@ -26,9 +28,24 @@ ReferenceHost::ReferenceHost(const ReferenceHostOptions& options) : settings_(op
   documentReactor_ = std::make_unique<DocumentReactor>(*lisp_);
   host.documents().addReactor(documentReactor_.get());
   host.setParts(runtime::HostParts{lisp_.get(), &settings_, options.interaction, &messages_});
+  if (options.standIns) installStandIns(options);
+}
+
+void ReferenceHost::installStandIns(const ReferenceHostOptions& options) {
+  const std::string userFolder = options.userFolder.empty() ? options.settingsFolder + "/user" : options.userFolder;
+  std::error_code ignored;  // a folder that cannot be made only costs the usage log
+  std::filesystem::create_directories(userFolder, ignored);
+  runtime::HeadlessHost& host = *runtime_;
+  lispCore_ = std::make_unique<lispcore::LispCore>(
+      *lisp_, lispcore::LispCoreContext{settings_, [&host](const std::wstring& text) { host.commandLine().print(text); },
+                                        [&host] { return static_cast<const void*>(host.documents().curDocument()); },
+                                        options.blockLibraryFolder, userFolder, nullptr});
+  siblings_ = std::make_unique<siblings::SiblingStandIns>(&settings_, os::fromNative(userFolder));
+  voxInstallSiblingServices(siblings_->services());
 }
 
 ReferenceHost::~ReferenceHost() {
+  if (siblings_) voxInstallSiblingServices({});
   runtime_->documents().removeReactor(documentReactor_.get());
   runtime_->commandLine().setLispEvaluator({});
   runtime_.reset();  // uninstalls the runtime before its parts go

@@ -1,16 +1,19 @@
 #pragma once
 // The whole headless reference host, put together: the runtime (loop, documents, editor,
 // commands, command line, system variables), the LISP interpreter on the command line, the
-// settings store, the message catalog and an interaction service. While it lives it is the
-// module's host runtime. The shell and the integration tests build one of these.
+// settings store, the message catalog, an interaction service, and (unless left out) the LISP
+// core and sibling stand-ins. While it lives it is the module's host runtime and its siblings.
+// The shell and the integration tests build one of these.
 
 #include <memory>
 #include <string>
 
 #include "platform/interaction/FileMessageCatalog.h"
 #include "platform/lisp/Interpreter.h"
+#include "platform/lispcore/LispCore.h"
 #include "platform/runtime/HeadlessHost.h"
 #include "platform/settings/JsonSettingsStore.h"
+#include "platform/siblings/SiblingStandIns.h"
 
 namespace vox::platform {
 
@@ -19,6 +22,11 @@ struct ReferenceHostOptions {
   std::string settingsFolder;   // native folder of registry.json
   std::string resourcesFolder;  // native folder that holds resources/voxfolio-messages.txt
   HcInteraction* interaction = nullptr;  // borrowed; null asks nobody
+  // The LISP core and the sibling modules' stand-ins; without them the interpreter knows only
+  // its built-ins and no sibling is installed (tests that stand in for them one by one).
+  bool standIns = true;
+  std::string userFolder;          // native; the core's user folder and the usage log (default: settings folder/user)
+  std::string blockLibraryFolder;  // native folder of the block library; empty: no blocks
 };
 
 class ReferenceHost {
@@ -32,15 +40,21 @@ class ReferenceHost {
   lisp::Interpreter& lisp() { return *lisp_; }
   settings::JsonSettingsStore& settings() { return settings_; }
   interaction::FileMessageCatalog& messages() { return messages_; }
+  // Null when built without stand-ins.
+  lispcore::LispCore* lispCore() { return lispCore_.get(); }
+  siblings::SiblingStandIns* siblings() { return siblings_.get(); }
 
  private:
   class DocumentReactor;
+  void installStandIns(const ReferenceHostOptions& options);
 
   settings::JsonSettingsStore settings_;
   interaction::FileMessageCatalog messages_;
   std::unique_ptr<runtime::HeadlessHost> runtime_;
   std::unique_ptr<lisp::Interpreter> lisp_;
   std::unique_ptr<DocumentReactor> documentReactor_;
+  std::unique_ptr<lispcore::LispCore> lispCore_;
+  std::unique_ptr<siblings::SiblingStandIns> siblings_;
 };
 
 }  // namespace vox::platform

@@ -82,6 +82,13 @@ bool VoxPrmProject::writeProject(const wchar_t* path) {
   return true;
 }
 
+std::array<std::wstring, 4> VoxPrmProject::firstFourDescriptions() const {
+  std::array<std::wstring, 4> lines;
+  const std::vector<std::wstring>& descriptions = m_data->getProjDescriptions();
+  for (std::size_t i = 0; i < lines.size() && i < descriptions.size(); ++i) lines[i] = descriptions[i];
+  return lines;
+}
+
 void VoxPrmProject::getProjectDependents(std::vector<std::wstring>& out, int flags) const {
   if ((flags & kDrawingDependents) != 0) {
     for (const VoxPrmFileDetails& entry : m_data->getProjFileDetails()) out.push_back(entry.fileName);

@@ -5,6 +5,7 @@
 // memory; the manager's drawing-list operations add the write-back and the events. Only the
 // manager creates and destroys projects; others borrow the pointer for a call.
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,11 +35,14 @@ class VoxPrmProject {
   // opened for writing or the write fails (then the old data stay as they were).
   bool writeProject(const wchar_t* path);
   VoxPrmProjectData& GetProjData() { return *m_data; }
+  const VoxPrmProjectData& GetProjData() const { return *m_data; }
   VoxPrmProjectData& GetOldProjData() { return *m_oldData; }
 
   // --- Content, forwarded to the current data -------------------------------------------------
 
   const std::vector<std::wstring>& getProjDescriptions() const { return m_data->getProjDescriptions(); }
+  // The first four description lines, an empty string for each missing one.
+  std::array<std::wstring, 4> firstFourDescriptions() const;
   void setProjDescriptions(const std::vector<std::wstring>& lines) { m_data->setProjDescriptions(lines); }
   const VoxCfgDrawingSettings& getProjDefWDMVals() const { return m_data->getProjDefWDMVals(); }
   void setProjDefWDMVals(const VoxCfgDrawingSettings& settings) { m_data->setProjDefWDMVals(settings); }

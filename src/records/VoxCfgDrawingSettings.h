@@ -18,6 +18,7 @@
 #include "records/Status.h"
 
 class VoxPrmMiscProjSettings;
+class VoxPrmProject;
 class VoxPrmProjectData;
 
 class VoxCfgDrawingSettings {
@@ -81,6 +82,11 @@ class VoxCfgDrawingSettings {
   // then its default drawing settings laid over them, so each value the project sets wins.
   void fillWithProjectDefaults(const VoxPrmProjectData* project,
                                const vox::records::DependentDefaultTexts& lispTexts = {});
+
+  // The same for an open project; without one and with `useActive`, for the active project.
+  // 71, 72, 73 and 76 come from the LISP core while a document is open. (Defined with the
+  // project object, in the project core library.)
+  void fillWithDefaults(const VoxPrmProject* project, bool useActive);
 
   // --- Settings shared by a project and its drawings -----------------------------------------
   // These skip the drawing-specific indices 13, 46, 51, 52 and 53. Index 26 is a layer list:

@@ -165,6 +165,23 @@ TEST_F(ProjectManager, DisplayOrderDefaultsAndRoundTrip) {
   EXPECT_FALSE(show);
 }
 
+TEST_F(ProjectManager, DrawingDefaultsFollowTheActiveProjectOnlyWhenAsked) {
+  const auto valueAt = [](const VoxCfgDrawingSettings& settings, int index) {
+    std::wstring value;
+    settings.getValue(index, value);
+    return value;
+  };
+  ASSERT_TRUE(manager.openProject(project("A.wdp", "?[12]PROJECT\r\n").c_str(), true, false));
+  VoxCfgDrawingSettings active, builtIn, given;
+  active.fillWithDefaults(static_cast<const VoxPrmProject*>(nullptr), true);
+  builtIn.fillWithDefaults(static_cast<const VoxPrmProject*>(nullptr), false);
+  given.fillWithDefaults(manager.getProject(0), false);
+  EXPECT_EQ(valueAt(active, 12), L"PROJECT");
+  EXPECT_EQ(valueAt(given, 12), L"PROJECT");
+  EXPECT_NE(valueAt(builtIn, 12), L"PROJECT");
+  EXPECT_EQ(valueAt(active, 11), valueAt(builtIn, 11));  // unset in the project: the default stays
+}
+
 TEST_F(ProjectManager, LockingWithoutALockerFails) {
   std::wstring holder = L"kept";
   EXPECT_FALSE(manager.lockProjectFile(L"x.wdp"));

@@ -4,65 +4,20 @@
 // writing them to a file.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "BenchProjects.h"
 #include "platform/os/NarrowCodec.h"
-#include "platform/os/NativePath.h"
 #include "projectfile/VoxPrmWDPFiler.h"
 
 namespace {
 
-// A folder with one generated project file per size, removed at exit.
-class BenchFolder {
- public:
-  BenchFolder() {
-    std::string tmpl = std::filesystem::temp_directory_path().string() + "/vox-bench-XXXXXX";
-    if (::mkdtemp(tmpl.data()) != nullptr) native_ = tmpl;
-  }
-  ~BenchFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(native_, ec);
-  }
-  std::string native(const std::string& name) const { return native_ + "/" + name; }
-  std::wstring path(const std::string& name) const { return vox::os::fromNative(native(name)); }
+using vox::bench::projectFile;
 
- private:
-  std::string native_;
-};
-
-const BenchFolder& folder() {
-  static const BenchFolder f;
-  return f;
-}
-
-VoxPrmProjectData generate(int drawings) {
-  VoxPrmProjectData data;
-  data.setProjDescriptions({L"Benchmark project", L"Generated"});
-  const std::wstring base = folder().path("");
-  for (int i = 0; i < drawings; ++i) {
-    VoxPrmFileDetails e;
-    e.fileName = base + L"sheets\\" + std::to_wstring(i / 100) + L"\\DWG" + std::to_wstring(i) + L".dwg";
-    e.section = L"Section " + std::to_wstring(i / 500);
-    e.subSection = L"Sub-section " + std::to_wstring(i / 50);
-    e.descriptions = {L"Drawing number " + std::to_wstring(i), L"Motor control circuit, cabinet 3"};
-    data.addFile(e);
-  }
-  return data;
-}
-
-std::string projectFile(int drawings) {
-  const std::string name = "p" + std::to_string(drawings) + ".wdp";
-  if (!std::filesystem::exists(folder().native(name))) {
-    VoxPrmWDPFiler filer(folder().path(name), false);
-    filer.writeProject(generate(drawings));
-  }
-  return name;
-}
+using vox::bench::modulePath;
+using vox::bench::nativePath;
 
 std::string readBytes(const std::string& native) {
   std::ifstream in(native, std::ios::binary);
@@ -72,7 +27,7 @@ std::string readBytes(const std::string& native) {
 }
 
 void ReadProject_Baseline(benchmark::State& state) {
-  const std::string native = folder().native(projectFile(static_cast<int>(state.range(0))));
+  const std::string native = nativePath(projectFile(static_cast<int>(state.range(0))));
   const vox::os::NarrowCodec& codec = vox::os::narrowCodec();
   for (auto _ : state) {
     const std::string bytes = readBytes(native);
@@ -91,7 +46,7 @@ void ReadProject_Baseline(benchmark::State& state) {
 }
 
 void ReadProject_Filer(benchmark::State& state) {
-  const std::wstring path = folder().path(projectFile(static_cast<int>(state.range(0))));
+  const std::wstring path = modulePath(projectFile(static_cast<int>(state.range(0))));
   for (auto _ : state) {
     VoxPrmWDPFiler filer(path, true);
     VoxPrmProjectData data;
@@ -113,8 +68,8 @@ std::vector<std::wstring> linesOf(const std::string& native) {
 }
 
 void WriteProject_Baseline(benchmark::State& state) {
-  const std::vector<std::wstring> lines = linesOf(folder().native(projectFile(static_cast<int>(state.range(0)))));
-  const std::string out = folder().native("baseline-out.wdp");
+  const std::vector<std::wstring> lines = linesOf(nativePath(projectFile(static_cast<int>(state.range(0)))));
+  const std::string out = nativePath("baseline-out.wdp");
   for (auto _ : state) {
     std::string bytes;
     for (const std::wstring& line : lines) {
@@ -130,10 +85,10 @@ void WriteProject_Filer(benchmark::State& state) {
   const int drawings = static_cast<int>(state.range(0));
   VoxPrmProjectData data;
   {
-    VoxPrmWDPFiler reader(folder().path(projectFile(drawings)), true);
+    VoxPrmWDPFiler reader(modulePath(projectFile(drawings)), true);
     reader.readProject(data);
   }
-  const std::wstring out = folder().path("filer-out.wdp");
+  const std::wstring out = modulePath("filer-out.wdp");
   for (auto _ : state) {
     VoxPrmWDPFiler filer(out, false);
     filer.writeProject(data);

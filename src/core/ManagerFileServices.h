@@ -8,8 +8,6 @@
 
 #include "locking/LockStatus.h"
 
-class VoxPrmProject;
-
 namespace vox::core {
 
 // Watches files of the open projects for changes made by others.
@@ -39,8 +37,6 @@ class ProjectFileLocker {
 struct ManagerParts {
   std::function<std::unique_ptr<ProjectFileWatcher>()> makeWatcher;
   std::function<std::unique_ptr<ProjectFileLocker>()> makeLocker;
-  // Repairs the drawing paths of a project just read (not in the project-monitor helper process).
-  std::function<void(VoxPrmProject&)> repairPaths;
 };
 
 }  // namespace vox::core

@@ -198,7 +198,7 @@ bool VoxPrmProjectManager::openProject(const wchar_t* path, bool activate, bool 
   if (!skipSameNameCheck && isProjectSameNameAsExisting(id.c_str(), nullptr)) return false;
   auto project = std::make_unique<VoxPrmProject>();
   if (!project->readProject(id)) return false;
-  if (!PmIsHelperProcess() && m_parts.repairPaths) m_parts.repairPaths(*project);
+  if (!PmIsHelperProcess()) verifyAndRepairAbsolutePaths(project.get());
   const VoxPrmProject& opened = *project;
   m_projects.push_back(std::move(project));
   monitorProjectFiles(id, true);

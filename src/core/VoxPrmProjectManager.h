@@ -61,6 +61,41 @@ class VoxPrmProjectManager {
   bool closeAllNonActiveProjects();
   bool setActiveProject(const wchar_t* projectID);
 
+  // --- Drawing list: each change is written back, then announced (the "pre" operations announce
+  // first and change memory only). A failed write returns false, raises nothing and keeps the
+  // change in memory, so the next successful write carries it. ---------------------------------
+  bool addFileToProject(VoxPrmFileDetails& details, const wchar_t* projectID, bool updateTerms, bool silentTerms);
+  // Entries already in the project are skipped; the event carries the array as passed.
+  bool addFilesToProject(const std::vector<VoxPrmFileDetails>& details, const wchar_t* projectID, bool updateTerms,
+                         bool silentTerms);
+  bool removeFileFromProject(const std::wstring& path, const wchar_t* projectID);
+  bool removeFilesFromProject(const std::vector<std::wstring>& paths, const wchar_t* projectID);
+  bool replaceFileInProject(const std::wstring& oldPath, const std::wstring& newPath, const wchar_t* projectID);
+  // As replace, without the event.
+  bool renameFileInProject(const std::wstring& oldPath, const std::wstring& newPath, const wchar_t* projectID);
+  bool modifyDetailsForFileInProject(const VoxPrmFileDetails& details, const wchar_t* projectID);
+  bool setMiscProjSettingsInProject(const VoxPrmMiscProjSettings& settings, const wchar_t* projectID);
+  bool isFileInProject(const std::wstring& path, const wchar_t* projectID) const;
+  // An entry whose path equals `path` exactly apart from letter case (no normalisation).
+  bool isInProject(const wchar_t* path, const wchar_t* projectID) const;
+  // New drawings with terminal links are updated by the LISP core, silently or after asking.
+  bool updateTermAssociations(const std::vector<VoxPrmFileDetails>& details, VoxPrmProject* project, bool silentTerms);
+  // Drawings whose settings the LISP core must re-read when they are next activated.
+  void setDrawingsNeedWD_MUpdate(const std::vector<std::wstring>& paths, bool append);
+  bool notifyLispWD_MAndRemove(const wchar_t* path);
+  const std::vector<std::wstring>& drawingsNeedingWD_MUpdate() const { return m_needsWDMUpdate; }
+  // Closes the project (even the active one) and opens it from its new path, active if it was.
+  bool projectMoved(const std::wstring& oldProjectID, const std::wstring& newPath);
+
+  // --- Path repair when a project is opened --------------------------------------------------
+  // Every absolute entry's file name exists in `folder`.
+  bool allFoundAtPath(const VoxPrmProject* project, const wchar_t* folder) const;
+  // Re-points each missing absolute entry to `folder` where its file is; true when all could be.
+  bool repairPaths(VoxPrmProject* project, const wchar_t* folder);
+  // Asks the user how to repair missing drawings and writes the project under its lock; true
+  // only when a repair was made.
+  bool verifyAndRepairAbsolutePaths(VoxPrmProject* project);
+
   // --- Locking, through the file locker ---------------------------------------------------------
   bool lockProjectFile(const wchar_t* path);
   bool unlockProjectFile(const wchar_t* path);
@@ -133,6 +168,14 @@ class VoxPrmProjectManager {
   void monitorProjectFiles(const std::wstring& projectID, bool on);
   void reportOpenedToRecentProjects(const VoxPrmProject& project);
   void enforceOpenProjectLimit();
+  // The project an operation acts on (null: the active one) and the ID its events carry.
+  struct Resolved {
+    VoxPrmProject* project = nullptr;
+    std::wstring id;
+  };
+  Resolved resolveProject(const wchar_t* projectID) const;
+  bool replaceOrRename(const std::wstring& oldPath, const std::wstring& newPath, const wchar_t* projectID, bool quiet);
+  void saveRepairedProject(VoxPrmProject& project);
 
   VoxPrmProject* m_activeProject = nullptr;
   std::wstring m_activeProjectID;
@@ -141,6 +184,7 @@ class VoxPrmProjectManager {
   std::unique_ptr<vox::core::ProjectFileLocker> m_fileLocker;
   bool m_initialOpenComplete = false;
   std::wstring m_toBePackedID;
+  std::vector<std::wstring> m_needsWDMUpdate;
   VoxPrmProjectEvents m_events;
   vox::core::ManagerParts m_parts;
 };
@@ -149,3 +193,5 @@ class VoxPrmProjectManager {
 VoxPrmProjectManager* GetProjectManager();
 // The active project of the manager, or null.
 VoxPrmProject* GetActiveProject();
+// The open project that lists the drawing (the active one first), or null.
+VoxPrmProject* FindDwgInOpenProject(const wchar_t* path);

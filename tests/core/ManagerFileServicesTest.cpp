@@ -41,8 +41,7 @@ struct FakeLocker : core::ProjectFileLocker {
 class ManagerFileServices : public StandInHostFixture {
  protected:
   core::ManagerParts parts() {
-    return {[this] { return std::make_unique<FakeWatcher>(calls); }, [this] { return std::make_unique<FakeLocker>(calls); },
-            {}};
+    return {[this] { return std::make_unique<FakeWatcher>(calls); }, [this] { return std::make_unique<FakeLocker>(calls); }};
   }
   Calls calls;
 };

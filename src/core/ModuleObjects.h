@@ -1,17 +1,19 @@
 #pragma once
-// The module's long-lived objects that free functions reach (GetProjectManager and the pending
-// requests of the navigation manager). The navigation manager installs them while it lives;
-// tests install their own. Nothing installed: null.
+// The module's long-lived objects that free functions reach (GetProjectManager, the pending
+// requests of the navigation manager, the palette set's window). The navigation manager
+// installs them while it lives; tests install their own. Nothing installed: null.
 
 class VoxPrmProjectManager;
 
 namespace vox::core {
 
 struct NavigationState;
+class ReReadWindow;
 
 struct ModuleObjects {
   VoxPrmProjectManager* projectManager = nullptr;
   NavigationState* navigation = nullptr;
+  ReReadWindow* paletteWindow = nullptr;  // the palette set's window
 };
 
 void installModuleObjects(const ModuleObjects& objects);

@@ -10,6 +10,7 @@
 // active project the active ID keeps naming it while no project object is active: lookups of the
 // active project find nothing until another one is activated, but isActiveProject still holds.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -96,6 +97,28 @@ class VoxPrmProjectManager {
   // only when a repair was made.
   bool verifyAndRepairAbsolutePaths(VoxPrmProject* project);
 
+  // --- Changes of project files made elsewhere ----------------------------------------------------
+  // A pending re-read: the changed file and the id of its one-shot timer on the palette window.
+  struct _filetimer {
+    std::wstring path;
+    std::uintptr_t timerID = 0;
+  };
+  static constexpr unsigned kReReadDelayMs = 100;
+  std::vector<_filetimer>& getFileTimerList() { return m_fileTimers; }
+  // Arms (or re-arms) the 100 ms re-read delay for a path; always true.
+  bool setReReadTimer(const std::wstring& path);
+  // The timer `timerID` fired: its record goes, and the palette window is asked to re-read the
+  // project at the path's index (-1 when it was closed meanwhile).
+  void onReReadTimer(std::uintptr_t timerID);
+  // Reads an open project again in place (null: the active one), between the two re-read events.
+  bool reReadProject(const wchar_t* projectID);
+  // The file notifier's events.
+  void onFileChangedContent(const wchar_t* path);
+  void onFileChangedReadOnly(const wchar_t* path, bool readOnly);
+  void onFileCreated(const wchar_t* path);
+  void onFileDeleted(const wchar_t* path);
+  void onFileRenamed(const wchar_t* oldPath, const wchar_t* newPath);
+
   // --- Locking, through the file locker ---------------------------------------------------------
   bool lockProjectFile(const wchar_t* path);
   bool unlockProjectFile(const wchar_t* path);
@@ -176,6 +199,9 @@ class VoxPrmProjectManager {
   Resolved resolveProject(const wchar_t* projectID) const;
   bool replaceOrRename(const std::wstring& oldPath, const std::wstring& newPath, const wchar_t* projectID, bool quiet);
   void saveRepairedProject(VoxPrmProject& project);
+  // The open project a lock file (path + ".FLL") or task file belongs to: its index, or -1.
+  int projectOfLockFile(const wchar_t* path) const;
+  void onTaskOrLockFile(const wchar_t* path, bool created);
 
   VoxPrmProject* m_activeProject = nullptr;
   std::wstring m_activeProjectID;
@@ -185,6 +211,8 @@ class VoxPrmProjectManager {
   bool m_initialOpenComplete = false;
   std::wstring m_toBePackedID;
   std::vector<std::wstring> m_needsWDMUpdate;
+  std::vector<_filetimer> m_fileTimers;
+  std::uintptr_t m_timerCounter = 0;
   VoxPrmProjectEvents m_events;
   vox::core::ManagerParts m_parts;
 };

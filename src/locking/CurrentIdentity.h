@@ -1,0 +1,20 @@
+#pragma once
+// This process's lock identity. The full name is the host profile's value "FULLNAME" under the
+// product key's "\FixedProfile\General" when there is one, else $FULLNAME, else the account
+// database's name for the login.
+
+#include <string>
+
+#include "locking/LockIdentity.h"
+
+namespace vox::locking {
+
+// The profile key that may hold the user's full name.
+std::wstring fullNameProfileKey();
+LockIdentity currentLockIdentity();
+// The identity text of `who` with the current local date and time.
+std::wstring identityTextNow(const LockIdentity& who);
+// The current user's identity text, gathered afresh each time it is asked.
+IdentityTextSource currentIdentitySource();
+
+}  // namespace vox::locking

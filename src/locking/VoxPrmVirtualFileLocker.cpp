@@ -1,0 +1,114 @@
+#include "locking/VoxPrmVirtualFileLocker.h"
+
+#include <algorithm>
+
+#include "locking/CurrentIdentity.h"
+#include "locking/LockDecisions.h"
+#include "locking/LockText.h"
+#include "platform/os/CaseMapping.h"
+#include "platform/os/Files.h"
+#include "platform/os/LockedFile.h"
+#include "platform/os/WinPath.h"
+
+namespace {
+
+using namespace vox::locking;
+
+bool folderUsable(const std::wstring& path) {
+  const std::wstring folder = vox::os::folderOf(path);
+  return !folderNeedsCheck(folder) || vox::os::folderAccessible(folder);
+}
+
+}  // namespace
+
+VoxPrmVirtualFileLocker::VoxPrmVirtualFileLocker() : VoxPrmVirtualFileLocker(currentIdentitySource()) {}
+
+VoxPrmVirtualFileLocker::VoxPrmVirtualFileLocker(IdentityTextSource identity) : m_identity(std::move(identity)) {}
+
+VoxPrmVirtualFileLocker::~VoxPrmVirtualFileLocker() = default;
+
+std::wstring VoxPrmVirtualFileLocker::ownHolder() const {
+  const std::optional<ParsedLockText> own = parseLockText(m_identity());
+  return own ? own->holder : std::wstring();
+}
+
+bool VoxPrmVirtualFileLocker::lockFile(const wchar_t* path) {
+  if (path == nullptr || *path == L'\0') return false;  // an empty path would lock ".FLL" in the current folder
+  if (isLocked(path)) {
+    std::wstring text;
+    whoLocked(path, text);
+    const std::optional<ParsedLockText> current = parseLockText(text);
+    const std::wstring own = ownHolder();
+    return current && !own.empty() && sameHolder(current->holder, own);
+  }
+  auto record = std::make_unique<_fileLockData>();
+  record->filePath = path;
+  record->lockFile.setPath(lockFilePathFor(path));
+  if (!record->lockFile.openForWriting()) return false;
+  record->lockFile.writeOwnIdentity(m_identity);
+  m_locks.push_back(std::move(record));
+  return true;
+}
+
+bool VoxPrmVirtualFileLocker::unlockFile(const wchar_t* path) {
+  if (path == nullptr || m_locks.empty()) return false;
+  const auto found = std::find_if(m_locks.begin(), m_locks.end(),
+                                  [&](const auto& lock) { return vox::os::iequals(lock->filePath, path); });
+  if (found == m_locks.end()) return false;
+  (*found)->lockFile.closeAndDelete();
+  m_locks.erase(found);
+  return true;
+}
+
+bool VoxPrmVirtualFileLocker::unlockAllFiles() {
+  for (const auto& lock : m_locks) lock->lockFile.closeAndDelete();
+  m_locks.clear();
+  return true;
+}
+
+bool VoxPrmVirtualFileLocker::isLocked(const wchar_t* path) {
+  if (path == nullptr) return false;
+  const std::wstring file(path);
+  const std::wstring lockPath = lockFilePathFor(file);
+  if (vox::os::removeUnheldLockFile(lockPath) == vox::os::StaleLockResult::kHeld) return true;
+  if (vox::os::pathExists(lockPath)) return true;  // made again meanwhile
+  return vox::os::fileExists(file) && vox::os::isReadOnly(file);
+}
+
+_lockStatus VoxPrmVirtualFileLocker::whoLocked(const wchar_t* path, std::wstring& text) {
+  return whoLocked(path, &text, nullptr, nullptr);
+}
+
+_lockStatus VoxPrmVirtualFileLocker::whoLocked(const wchar_t* path, std::wstring& holder, std::wstring& machine,
+                                               std::wstring& timeStamp) {
+  return whoLocked(path, &holder, &machine, &timeStamp);
+}
+
+_lockStatus VoxPrmVirtualFileLocker::whoLocked(const wchar_t* path, std::wstring* holder, std::wstring* machine,
+                                               std::wstring* timeStamp) {
+  if (!usablePath(path) || holder == nullptr) return kLockStatusUnknown;
+  const std::wstring file(path);
+  if (const auto status = fileStatus(vox::os::fileExists(file), vox::os::isReadOnly(file))) return *status;
+
+  _lockFile lock(lockFilePathFor(file));
+  vox::os::removeUnheldLockFile(lock.path());
+  bool refused = false;
+  if (!lock.openForReading(&refused)) return refused ? kLockedHolderUnknown : statusWithoutLockFile(folderUsable(file));
+
+  std::optional<std::wstring> lockHolder;
+  if (machine != nullptr && timeStamp != nullptr) {
+    const std::optional<ParsedLockText> parts = lock.readAndParse();
+    lock.close();
+    if (!parts) return kLockedHolderUnknown;
+    *holder = parts->holder;
+    *machine = parts->machine;
+    *timeStamp = parts->timeStamp;
+    lockHolder = parts->holder;
+  } else {
+    const bool read = lock.readText(*holder);
+    lock.close();
+    if (!read) return kLockedHolderUnknown;
+    if (const std::optional<ParsedLockText> parts = parseLockText(*holder)) lockHolder = parts->holder;
+  }
+  return statusOfHolder(lockHolder, ownHolder());
+}

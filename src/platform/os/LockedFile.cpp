@@ -1,0 +1,145 @@
+#include "platform/os/LockedFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/os/NativePath.h"
+
+namespace vox::os {
+namespace {
+
+// A path whose file keeps being replaced under us is given up after this many tries.
+constexpr int kAttempts = 16;
+
+bool fail(OsError* error, int code) {
+  if (error != nullptr) *error = osError(code);
+  return false;
+}
+
+bool tryWriteLock(int fd) {
+  struct flock lock {};
+  lock.l_type = F_WRLCK;
+  lock.l_whence = SEEK_SET;
+  return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+// Whether `native` still names the file open as `fd`.
+bool stillNamed(int fd, const std::string& native) {
+  struct stat open {};
+  struct stat named {};
+  return ::fstat(fd, &open) == 0 && ::stat(native.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+         open.st_ino == named.st_ino;
+}
+
+bool isRegularFile(int fd) {
+  struct stat st {};
+  return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace
+
+std::optional<LockedFile> LockedFile::acquire(const std::wstring& path, Disposition disposition, OsError* error) {
+  const std::optional<std::string> native = toNative(path);
+  if (!native) {
+    fail(error, ENOENT);
+    return std::nullopt;
+  }
+  const int flags = O_RDWR | O_CLOEXEC | (disposition == Disposition::kOpenOrCreate ? O_CREAT : 0);
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const int fd = ::open(native->c_str(), flags, 0666);
+    if (fd < 0) {
+      fail(error, errno);
+      return std::nullopt;
+    }
+    if (!isRegularFile(fd)) {
+      ::close(fd);
+      fail(error, EISDIR);
+      return std::nullopt;
+    }
+    if (!tryWriteLock(fd)) {
+      const int code = errno == EACCES ? EAGAIN : errno;
+      ::close(fd);
+      fail(error, code);
+      return std::nullopt;
+    }
+    if (stillNamed(fd, *native)) return LockedFile(fd, *native);
+    ::close(fd);  // removed or replaced between open and lock: take the current file instead
+  }
+  fail(error, EAGAIN);
+  return std::nullopt;
+}
+
+LockedFile::LockedFile(LockedFile&& other) noexcept : fd_(other.fd_), native_(std::move(other.native_)) {
+  other.fd_ = -1;
+}
+
+LockedFile& LockedFile::operator=(LockedFile&& other) noexcept {
+  if (this != &other) {
+    release();
+    fd_ = other.fd_;
+    native_ = std::move(other.native_);
+    other.fd_ = -1;
+  }
+  return *this;
+}
+
+LockedFile::~LockedFile() { release(); }
+
+void LockedFile::release() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+}
+
+bool LockedFile::replaceContent(std::string_view bytes, OsError* error) const {
+  if (fd_ < 0) return fail(error, EBADF);
+  if (::ftruncate(fd_, 0) != 0) return fail(error, errno);
+  off_t offset = 0;
+  while (!bytes.empty()) {
+    const ssize_t n = ::pwrite(fd_, bytes.data(), bytes.size(), offset);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return fail(error, n == 0 ? EIO : errno);
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+    offset += n;
+  }
+  return ::fsync(fd_) == 0 || fail(error, errno);
+}
+
+bool LockedFile::removeAndRelease(OsError* error) {
+  if (fd_ < 0) return fail(error, EBADF);
+  bool removed = false;
+  if (!stillNamed(fd_, native_)) {
+    fail(error, ENOENT);
+  } else if (::unlink(native_.c_str()) != 0) {
+    fail(error, errno);
+  } else {
+    removed = true;
+  }
+  release();
+  return removed;
+}
+
+StaleLockResult removeUnheldLockFile(const std::wstring& path) {
+  const std::optional<std::string> native = toNative(path);
+  if (!native) return StaleLockResult::kAbsent;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const int fd = ::open(native->c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? StaleLockResult::kAbsent : StaleLockResult::kHeld;
+    if (!tryWriteLock(fd)) {
+      ::close(fd);
+      return StaleLockResult::kHeld;
+    }
+    if (!stillNamed(fd, *native)) {
+      ::close(fd);  // someone removed it meanwhile; look at what the path names now
+      continue;
+    }
+    const bool removed = ::unlink(native->c_str()) == 0;
+    ::close(fd);
+    return removed ? StaleLockResult::kRemoved : StaleLockResult::kHeld;
+  }
+  return StaleLockResult::kHeld;
+}
+
+}  // namespace vox::os

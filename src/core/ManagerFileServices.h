@@ -10,10 +10,22 @@
 
 namespace vox::core {
 
+// Where a watcher delivers the changes it sees, on the main thread.
+struct FileChangeHandlers {
+  std::function<void(const std::wstring& path)> changedContent;
+  std::function<void(const std::wstring& path, bool readOnly)> changedReadOnly;
+  std::function<void(const std::wstring& path)> created;
+  std::function<void(const std::wstring& path)> deleted;
+  std::function<void(const std::wstring& oldPath, const std::wstring& newPath)> renamed;
+};
+
 // Watches files of the open projects for changes made by others.
 class ProjectFileWatcher {
  public:
   virtual ~ProjectFileWatcher() = default;
+  // Subscribes the handlers (in the order of the struct), or unsubscribes them again.
+  virtual void connect(FileChangeHandlers handlers) = 0;
+  virtual void disconnect() = 0;
   virtual bool monitorFile(const std::wstring& path) = 0;
   virtual bool stopMonitoringFile(const std::wstring& path) = 0;
   virtual void startMonitoring() = 0;

@@ -35,7 +35,16 @@ VoxPrmProjectManager::VoxPrmProjectManager(vox::core::ManagerParts parts) : m_pa
 void VoxPrmProjectManager::constructorInit() {
   if (!m_fileNotifier && m_parts.makeWatcher) {
     m_fileNotifier = m_parts.makeWatcher();
-    if (m_fileNotifier) m_fileNotifier->startMonitoring();
+    if (m_fileNotifier) {
+      m_fileNotifier->connect({[this](const std::wstring& p) { onFileChangedContent(p.c_str()); },
+                               [this](const std::wstring& p, bool readOnly) { onFileChangedReadOnly(p.c_str(), readOnly); },
+                               [this](const std::wstring& p) { onFileCreated(p.c_str()); },
+                               [this](const std::wstring& p) { onFileDeleted(p.c_str()); },
+                               [this](const std::wstring& from, const std::wstring& to) {
+                                 onFileRenamed(from.c_str(), to.c_str());
+                               }});
+      m_fileNotifier->startMonitoring();
+    }
   }
   if (!m_fileLocker && m_parts.makeLocker) m_fileLocker = m_parts.makeLocker();
 }
@@ -43,6 +52,7 @@ void VoxPrmProjectManager::constructorInit() {
 VoxPrmProjectManager::~VoxPrmProjectManager() {
   if (m_fileNotifier) {
     m_fileNotifier->stopMonitoring();
+    m_fileNotifier->disconnect();
     m_fileNotifier.reset();
   }
   if (m_fileLocker) {

@@ -11,16 +11,22 @@ namespace {
 using Calls = std::vector<std::wstring>;
 
 struct FakeWatcher : core::ProjectFileWatcher {
-  explicit FakeWatcher(Calls& calls) : calls(calls) {}
+  explicit FakeWatcher(Calls& log) : calls(log) {}
   bool monitorFile(const std::wstring& path) override { return calls.push_back(L"watch " + path), true; }
   bool stopMonitoringFile(const std::wstring& path) override { return calls.push_back(L"stop " + path), true; }
+  void connect(core::FileChangeHandlers given) override {
+    calls.push_back(L"connect");
+    handlers = std::move(given);
+  }
+  void disconnect() override { calls.push_back(L"disconnect"); }
   void startMonitoring() override { calls.push_back(L"start"); }
+  core::FileChangeHandlers handlers;
   void stopMonitoring() override { calls.push_back(L"end"); }
   Calls& calls;
 };
 
 struct FakeLocker : core::ProjectFileLocker {
-  explicit FakeLocker(Calls& calls) : calls(calls) {}
+  explicit FakeLocker(Calls& log) : calls(log) {}
   bool lockFile(const std::wstring& path) override { return calls.push_back(L"lock " + path), true; }
   bool unlockFile(const std::wstring& path) override { return calls.push_back(L"unlock " + path), true; }
   bool unlockAllFiles() override { return calls.push_back(L"unlock all"), true; }
@@ -55,9 +61,9 @@ TEST_F(ManagerFileServices, TheProjectItsLockFileAndItsTaskFileAreWatchedWhileOp
     ASSERT_TRUE(manager.closeProject(p.c_str(), false));
     EXPECT_TRUE(manager.lockProjectFile(L"/x/P.wdp"));
   }
-  EXPECT_EQ(calls, (Calls{L"start", L"watch " + p, L"watch " + p + L".FLL", L"watch " + temp.path(L"PLANT_update.mdb"),
+  EXPECT_EQ(calls, (Calls{L"connect", L"start", L"watch " + p, L"watch " + p + L".FLL", L"watch " + temp.path(L"PLANT_update.mdb"),
                           L"stop " + p, L"stop " + p + L".FLL", L"stop " + temp.path(L"PLANT_update.mdb"),
-                          L"lock \\x\\P.wdp", L"end", L"unlock all"}));
+                          L"lock \\x\\P.wdp", L"end", L"disconnect", L"unlock all"}));
 }
 
 TEST_F(ManagerFileServices, WhoHoldsALockFillsOnlyTheOutputsAskedFor) {

@@ -2,6 +2,9 @@
 
 #include <filesystem>
 
+#include "host/HcFileMonitor.h"
+#include "locking/CurrentIdentity.h"
+#include "platform/monitor/FileMonitorFactory.h"
 #include "platform/os/NativePath.h"
 #include "platform/settings/RootMapSettings.h"
 
@@ -28,6 +31,9 @@ ReferenceHost::ReferenceHost(const ReferenceHostOptions& options) : settings_(op
   documentReactor_ = std::make_unique<DocumentReactor>(*lisp_);
   host.documents().addReactor(documentReactor_.get());
   host.setParts(runtime::HostParts{lisp_.get(), &settings_, options.interaction, &messages_});
+  hcInstallFileMonitorFactory(monitor::fileMonitorFactory(host.loop()));
+  // The host's drawing lock files name the holder exactly as the module's lock files do.
+  host.documents().setHolderText([] { return locking::identityTextNow(locking::currentLockIdentity()); });
   if (options.standIns) installStandIns(options);
 }
 
@@ -41,6 +47,8 @@ void ReferenceHost::installStandIns(const ReferenceHostOptions& options) {
                                         [&host] { return static_cast<const void*>(host.documents().curDocument()); },
                                         options.blockLibraryFolder, userFolder, nullptr});
   siblings_ = std::make_unique<siblings::SiblingStandIns>(&settings_, os::fromNative(userFolder));
+  projectLocks_ = std::make_unique<LockerLockBackend>();
+  siblings_->utils().locks().setProjectBackend(projectLocks_.get());
   voxInstallSiblingServices(siblings_->services());
 }
 
@@ -48,6 +56,7 @@ ReferenceHost::~ReferenceHost() {
   if (siblings_) voxInstallSiblingServices({});
   runtime_->documents().removeReactor(documentReactor_.get());
   runtime_->commandLine().setLispEvaluator({});
+  hcInstallFileMonitorFactory({});
   runtime_.reset();  // uninstalls the runtime before its parts go
 }
 

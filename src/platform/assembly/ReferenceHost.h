@@ -10,6 +10,7 @@
 
 #include "platform/interaction/FileMessageCatalog.h"
 #include "platform/lisp/Interpreter.h"
+#include "platform/assembly/LockerLockBackend.h"
 #include "platform/lispcore/LispCore.h"
 #include "platform/runtime/HeadlessHost.h"
 #include "platform/settings/JsonSettingsStore.h"
@@ -54,6 +55,7 @@ class ReferenceHost {
   std::unique_ptr<lisp::Interpreter> lisp_;
   std::unique_ptr<DocumentReactor> documentReactor_;
   std::unique_ptr<lispcore::LispCore> lispCore_;
+  std::unique_ptr<LockerLockBackend> projectLocks_;
   std::unique_ptr<siblings::SiblingStandIns> siblings_;
 };
 

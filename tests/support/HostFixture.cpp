@@ -1,12 +1,15 @@
 #include "support/HostFixture.h"
 
+#include <algorithm>
+#include <chrono>
+
 #include "platform/os/NativePath.h"
 
 namespace vox::test {
 
-HostFixture::HostFixture(bool standIns) {
+HostFixture::HostFixture(bool standIns, runtime::HeadlessEventLoop::Clock clock) {
   platform::ReferenceHostOptions options;
-  options.clock = runtime::HeadlessEventLoop::Clock::kManual;
+  options.clock = clock;
   options.settingsFolder = temp.native("config");
   options.resourcesFolder = VOX_SOURCE_DIR;
   options.interaction = &answers;
@@ -25,6 +28,16 @@ std::wstring HostFixture::type(const std::wstring& line) {
   host().commandLine().queue(nullptr, line + L"\n", false);
   host().loop().runPending();
   return host().commandLine().transcript().substr(before);
+}
+
+bool RealClockHostFixture::runUntil(const std::function<bool()>& done, int timeoutMs) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!done()) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return false;
+    host().loop().runOnce(static_cast<int>(std::min<std::int64_t>(left.count(), 50)));
+  }
+  return true;
 }
 
 }  // namespace vox::test

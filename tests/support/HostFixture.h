@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,7 +19,8 @@ namespace vox::test {
 
 class HostFixture : public ::testing::Test {
  protected:
-  explicit HostFixture(bool standIns = false);
+  explicit HostFixture(bool standIns = false,
+                       runtime::HeadlessEventLoop::Clock clock = runtime::HeadlessEventLoop::Clock::kManual);
 
   // Creates an empty drawing file `name` in the temporary folder and opens it as a document.
   HcDocument* openDrawing(const std::wstring& name);
@@ -42,6 +44,14 @@ class HostFixture : public ::testing::Test {
 class StandInHostFixture : public HostFixture {
  protected:
   StandInHostFixture() : HostFixture(true) {}
+};
+
+// With the real clock, for tests of real file changes; run the loop with runUntil.
+class RealClockHostFixture : public HostFixture {
+ protected:
+  RealClockHostFixture() : HostFixture(true, runtime::HeadlessEventLoop::Clock::kReal) {}
+  // Runs the loop until `done` holds or `timeoutMs` passed; whether it holds.
+  bool runUntil(const std::function<bool()>& done, int timeoutMs = 2000);
 };
 
 }  // namespace vox::test

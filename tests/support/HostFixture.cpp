@@ -19,7 +19,7 @@ HostFixture::HostFixture(bool standIns, runtime::HeadlessEventLoop::Clock clock)
 }
 
 HcDocument* HostFixture::openDrawing(const std::wstring& name) {
-  writeNative(temp.native(os::encodeFileName(name)), "{}");
+  writeNative(temp.native(os::encodeFileName(name)), "{\"format\":\"voxfolio-drawing\",\"version\":1}");
   return host().documents().appContextOpenDocument(temp.path(name), false);
 }
 

@@ -3,7 +3,9 @@
 #include <filesystem>
 
 #include "host/HcFileMonitor.h"
+#include "host/VoxDbxBlockRef.h"
 #include "locking/CurrentIdentity.h"
+#include "platform/dwgdb/DrawingDatabase.h"
 #include "platform/monitor/FileMonitorFactory.h"
 #include "platform/os/NativePath.h"
 #include "platform/settings/RootMapSettings.h"
@@ -32,6 +34,7 @@ ReferenceHost::ReferenceHost(const ReferenceHostOptions& options) : settings_(op
   host.documents().addReactor(documentReactor_.get());
   host.setParts(runtime::HostParts{lisp_.get(), &settings_, options.interaction, &messages_});
   hcInstallFileMonitorFactory(monitor::fileMonitorFactory(host.loop()));
+  voxInstallDbxBlockRefFactory(&dwgdb::createDrawingAccessor);
   // The host's drawing lock files name the holder exactly as the module's lock files do.
   host.documents().setHolderText([] { return locking::identityTextNow(locking::currentLockIdentity()); });
   if (options.standIns) installStandIns(options);
@@ -56,6 +59,7 @@ ReferenceHost::~ReferenceHost() {
   if (siblings_) voxInstallSiblingServices({});
   runtime_->documents().removeReactor(documentReactor_.get());
   runtime_->commandLine().setLispEvaluator({});
+  voxInstallDbxBlockRefFactory(nullptr);
   hcInstallFileMonitorFactory({});
   runtime_.reset();  // uninstalls the runtime before its parts go
 }

@@ -9,9 +9,12 @@ std::optional<ParsedLockText> parseLockText(std::wstring_view text) {
   if (text.empty() || a == std::wstring_view::npos) return std::nullopt;
   const std::size_t b = text.find(L'\n', a + 1);
   if (b == std::wstring_view::npos) return std::nullopt;
-  const std::size_t lineTwo = b - a - 1;
+  // Line 2 is the computer, a blank and the full name; without a full name the blank ends the
+  // line and is dropped. (Dropping the last character whatever it is would cut the full name.)
+  std::wstring_view lineTwo = text.substr(a + 1, b - a - 1);
+  if (!lineTwo.empty() && lineTwo.back() == L' ') lineTwo.remove_suffix(1);
   ParsedLockText parts;
-  parts.machine = std::wstring(text.substr(a + 1, lineTwo == 0 ? 0 : lineTwo - 1));
+  parts.machine = std::wstring(lineTwo);
   parts.holder = std::wstring(text.substr(0, a)) + L"(" + parts.machine + L")";
   parts.timeStamp = std::wstring(text.substr(b + 1));
   return parts;

@@ -12,13 +12,13 @@ namespace vox::locking {
 // The parts of a lock text that callers show and compare.
 struct ParsedLockText {
   std::wstring holder;     // "login(machine)"
-  std::wstring machine;    // line 2 less its last character
+  std::wstring machine;    // line 2 less a trailing blank
   std::wstring timeStamp;  // everything after the second line feed
 };
 
 // The parts of `text`; empty when the text is empty or has fewer than two line feeds. The
-// machine part is line 2 without its last character (with an empty full name that is the blank
-// after the computer name); an empty line 2 gives an empty machine part.
+// machine part is line 2 without the blank that ends it when the full name is empty (the full
+// name itself is kept whole); an empty line 2 gives an empty machine part.
 std::optional<ParsedLockText> parseLockText(std::wstring_view text);
 
 // Two identities are the same when their holders are equal ignoring case.

@@ -51,7 +51,7 @@ TEST_F(DrawingStatus, AnotherInstancesDwlIsSomeoneElses) {
   writeNative(temp.native("A01.dwg"), "{}");
   writeDwl("A01.dwl", L"ann\nPC9 Ann Smith\nMonday  10:00");
   EXPECT_EQ(status(temp.path(L"A01.dwg")), kLockedByOther);
-  EXPECT_EQ(holder, L"ann(PC9 Ann Smit)");
+  EXPECT_EQ(holder, L"ann(PC9 Ann Smith)");
   EXPECT_EQ(time, L"Monday  10:00");
 
   writeDwl("A01.dwl", identityTextNow(currentLockIdentity()));  // this user, not open here

@@ -13,8 +13,8 @@ namespace {
 TEST(LockText, ParsesHolderMachineAndTimeStamp) {
   const auto parts = parseLockText(L"jdoe\nPC7 John Doe\nMonday, 07 December 2026  10:00:00");
   ASSERT_TRUE(parts);
-  EXPECT_EQ(parts->machine, L"PC7 John Do");  // the last character of line 2 is dropped
-  EXPECT_EQ(parts->holder, L"jdoe(PC7 John Do)");
+  EXPECT_EQ(parts->machine, L"PC7 John Doe");  // the full name is kept whole
+  EXPECT_EQ(parts->holder, L"jdoe(PC7 John Doe)");
   EXPECT_EQ(parts->timeStamp, L"Monday, 07 December 2026  10:00:00");
 
   const auto noName = parseLockText(L"jdoe\nPC7 \nt");
@@ -25,7 +25,7 @@ TEST(LockText, ParsesHolderMachineAndTimeStamp) {
   const auto trailing = parseLockText(L"a\nbc\n");
   ASSERT_TRUE(trailing);
   EXPECT_EQ(trailing->timeStamp, L"");
-  EXPECT_EQ(trailing->holder, L"a(b)");
+  EXPECT_EQ(trailing->holder, L"a(bc)");
 }
 
 TEST(LockText, RefusesTextsWithoutTwoLineFeeds) {

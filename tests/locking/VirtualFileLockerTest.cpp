@@ -56,8 +56,8 @@ TEST_F(Locker, LockingWritesTheIdentityAndTwiceKeepsOneRecord) {
 
   std::wstring holder, machine, time;
   EXPECT_EQ(jdoe.whoLocked(plant.c_str(), holder, machine, time), kLockedByMe);
-  EXPECT_EQ(holder, L"jdoe(PC7 John Do)");
-  EXPECT_EQ(machine, L"PC7 John Do");
+  EXPECT_EQ(holder, L"jdoe(PC7 John Doe)");
+  EXPECT_EQ(machine, L"PC7 John Doe");
   EXPECT_EQ(time, L"Monday  10:00");
 
   EXPECT_TRUE(jdoe.unlockFile(dir.path(L"PLANT.WDP").c_str()));  // matched ignoring case
@@ -143,7 +143,7 @@ TEST_F(Locker, LockTextsOfTheLimitAndAboveAreNotRead) {
   {
     const os::LockedFile held = holdLockFile("ann\nPC7 x\n" + std::string(1023 - 10, 't'));
     EXPECT_EQ(jdoe.whoLocked(plant.c_str(), holder, machine, time), kLockedByOther);
-    EXPECT_EQ(holder, L"ann(PC7 )");
+    EXPECT_EQ(holder, L"ann(PC7 x)");
   }
   const os::LockedFile held = holdLockFile("ann\nPC7 x\n" + std::string(1024 - 10, 't'));
   EXPECT_EQ(jdoe.whoLocked(plant.c_str(), holder, machine, time), kLockedHolderUnknown);

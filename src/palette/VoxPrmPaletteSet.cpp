@@ -14,6 +14,7 @@ void VoxPrmPaletteSet::destroyWindow() {
   if (!m_windowLive) return;
   if (HcEventLoop* loop = hcEventLoop()) loop->killTimers(window());
   m_windowLive = false;
+  m_visible = false;
 }
 
 bool VoxPrmPaletteSet::postReReadRequest(int projectIndex) {

@@ -1,7 +1,7 @@
 #pragma once
-// The palette set's window: it owns the project manager's re-read timers and receives the
-// re-read request (message 2987 with a project index), which it answers by re-reading that
-// project. The palette content comes with the palette controls.
+// The palette set's window: shown or hidden, it owns the project manager's re-read timers and
+// receives the re-read request (message 2987 with a project index), which it answers by
+// re-reading that project. The palette content comes with the palette controls.
 
 #include <memory>
 
@@ -22,6 +22,10 @@ class VoxPrmPaletteSet : public vox::core::ReReadWindow {
   // Kills the window's timers; posted requests that arrive later find no window and do nothing.
   void destroyWindow();
 
+  // Shown or hidden as the host's control bar; a destroyed window stays hidden.
+  void show(bool visible) { m_visible = visible && m_windowLive; }
+  bool isVisible() const { return m_visible; }
+
   // Posts the re-read request for the project at `projectIndex` to the window (through the
   // host's loop); false without a window or loop.
   bool postReReadRequest(int projectIndex) override;
@@ -30,6 +34,7 @@ class VoxPrmPaletteSet : public vox::core::ReReadWindow {
 
  private:
   bool m_windowLive = true;
+  bool m_visible = false;
   // Shared with posted requests, so one that arrives after the palette set is gone does nothing.
   std::shared_ptr<bool> m_alive;
 };

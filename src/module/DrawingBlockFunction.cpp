@@ -1,0 +1,80 @@
+#include "module/DrawingBlockFunction.h"
+
+#include <optional>
+
+#include "core/DrawingSettingsBlock.h"
+#include "host/HcDocument.h"
+#include "host/HcLisp.h"
+#include "host/VoxDbxBlockRef.h"
+#include "module/LispArguments.h"
+
+namespace vox::module {
+namespace {
+
+// Which drawing the function works on.
+struct Target {
+  std::wstring path;        // a drawing file, opened beside the editor
+  bool document = false;    // an open document's database: the current one, or by number
+  std::optional<int> number;
+};
+
+// The open document the number names: its position in the host's document list.
+std::optional<std::wstring> documentFile(const Target& target) {
+  const HcDocManager* documents = hcDocManagerPtr();
+  if (documents == nullptr) return std::nullopt;
+  if (!target.number) {
+    const HcDocument* current = documents->curDocument();
+    return current != nullptr ? std::optional<std::wstring>(current->fileName()) : std::nullopt;
+  }
+  const std::vector<HcDocument*> all = documents->documents();
+  if (*target.number < 0 || *target.number >= static_cast<int>(all.size())) return std::nullopt;
+  return all[static_cast<std::size_t>(*target.number)]->fileName();
+}
+
+bool openTarget(VoxDbxBlockRef& db, const Target& target) {
+  if (!target.document) return db.open(target.path, VoxDbxDatabase::kOpenForWrite, false);
+  const std::optional<std::wstring> file = documentFile(target);
+  return file && db.attach(*file);
+}
+
+}  // namespace
+
+int ensureDrawingBlockFunction() {
+  LispArguments args(hcedGetArgs());
+  Target target;
+  if (args.nil()) {
+    target.document = true;
+  } else if (std::optional<std::wstring> path = args.string()) {
+    target.path = std::move(*path);
+    target.document = target.path.empty();
+  } else if (std::optional<std::int32_t> number = args.integer()) {
+    target.document = true;
+    target.number = *number;
+  } else {
+    hcedRetNil();
+    return kRsError;
+  }
+  bool report = false;
+  if (!args.atEnd()) {
+    report = args.t();
+    if (!report && !args.nil()) {
+      hcedRetNil();
+      return kRsError;
+    }
+  }
+  std::unique_ptr<VoxDbxBlockRef> db = VoxDbxCreateBlockRef();
+  if (!db || !openTarget(*db, target)) {
+    hcedRetNil();
+    return kRsResult;
+  }
+  const bool ensured = core::ensureWDMBlock(*db, report) && core::ensureWDMAttributes(*db);
+  const bool saved = db->close(ensured) && ensured;
+  if (saved) {
+    hcedRetT();
+  } else {
+    hcedRetNil();
+  }
+  return kRsResult;
+}
+
+}  // namespace vox::module

@@ -1,0 +1,260 @@
+#include "module/LispFunctions.h"
+
+#include "core/VoxPrmProjectManager.h"
+#include "host/HcLisp.h"
+#include "host/HcMessageCatalog.h"
+#include "host/LispCoreFunctions.h"
+#include "host/ResourceText.h"
+#include "host/VoxUtils.h"
+#include "locking/DrawingLockStatus.h"
+#include "module/DrawingBlockFunction.h"
+#include "module/LispArguments.h"
+#include "module/PathConversion.h"
+#include "platform/os/WinPath.h"
+
+namespace vox::module {
+namespace {
+
+constexpr int kCrossReferenceOverrideValues = 16;
+
+int error() {
+  hcedRetNil();
+  return kRsError;
+}
+
+int answerNil() {
+  hcedRetNil();
+  return kRsResult;
+}
+
+int answerInt(int value) {
+  hcedRetInt(value);
+  return kRsResult;
+}
+
+int answerBool(bool value) {
+  if (value) {
+    hcedRetT();
+  } else {
+    hcedRetNil();
+  }
+  return kRsResult;
+}
+
+int answerText(const std::optional<std::wstring>& text) {
+  if (!text) return answerNil();
+  hcedRetStr(text->c_str());
+  return kRsResult;
+}
+
+// The result of the "who locked" functions for a lock state.
+std::optional<std::wstring> holderResult(_lockStatus status, const std::wstring& holder) {
+  switch (status) {
+    case kNotLocked: return std::wstring();
+    case kLockedByMe:
+    case kLockedByOther: return holder;
+    case kLockedHolderUnknown: return host::resourceText(121);
+    case kReadOnly:
+    case kNoFolderAccess: return host::resourceText(122);
+    case kFileNotFound: return host::resourceText(127);
+    default: return std::nullopt;
+  }
+}
+
+int loadLastProjects() {
+  reopenLastProjects();
+  return answerNil();
+}
+
+int pathIsRelative() {
+  LispArguments args(hcedGetArgs());
+  const auto path = args.string();
+  if (!path) return error();
+  return answerInt(os::isRelative(*path) ? 1 : 0);
+}
+
+template <auto Convert>
+int convertPath() {
+  LispArguments args(hcedGetArgs());
+  const auto path = args.string();
+  const auto base = args.string();
+  if (!path || !base) return error();
+  return answerText(Convert(*path, *base));
+}
+
+int openProject() {
+  LispArguments args(hcedGetArgs());
+  const auto path = args.string();
+  const auto activate = args.shortInt();
+  if (!path || !activate) return error();
+  VoxPrmProjectManager* manager = GetProjectManager();
+  return answerBool(manager != nullptr && manager->openProject(path->c_str(), *activate == 1, false));
+}
+
+int virtualLockProject() {
+  LispArguments args(hcedGetArgs());
+  const auto path = args.string();
+  const auto lock = args.shortInt();
+  if (!path || !lock) {
+    hcedRetInt(0);
+    return kRsError;
+  }
+  VoxPrmProjectManager* manager = GetProjectManager();
+  if (manager == nullptr) return answerInt(0);
+  const bool done = *lock == 1 ? manager->lockProjectFile(path->c_str()) : manager->unlockProjectFile(path->c_str());
+  return answerInt(done ? 1 : 0);
+}
+
+int projectLockStatus() {
+  LispArguments args(hcedGetArgs());
+  const auto path = args.string();
+  if (!path) return error();
+  VoxPrmProjectManager* manager = GetProjectManager();
+  if (manager == nullptr) return answerNil();
+  std::wstring text;
+  return answerInt(manager->whoHasProjectFileLocked(path->c_str(), text));
+}
+
+int projectWhoLocked() {
+  LispArguments args(hcedGetArgs());
+  const auto path = args.string();
+  if (!path) return error();
+  const HcResourceScope resources;
+  VoxPrmProjectManager* manager = GetProjectManager();
+  if (manager == nullptr) return answerNil();
+  std::wstring holder, machine, time;
+  const _lockStatus status = manager->whoHasProjectFileLocked(path->c_str(), &holder, &machine, &time);
+  return answerText(holderResult(status, holder));
+}
+
+int drawingWhoLocked() {
+  LispArguments args(hcedGetArgs());
+  const auto path = args.string();
+  if (!path) return error();
+  const HcResourceScope resources;
+  std::wstring holder, machine, time;
+  const _lockStatus status = getDrawingLockStatus(path->c_str(), &holder, &machine, &time);
+  return answerText(holderResult(status, holder));
+}
+
+int drawingLockStatus() {
+  LispArguments args(hcedGetArgs());
+  const auto path = args.string();
+  if (!path) return error();
+  std::wstring holder, machine, time;
+  return answerInt(getDrawingLockStatus(path->c_str(), &holder, &machine, &time));
+}
+
+int activeProject() {
+  const VoxPrmProjectManager* manager = GetProjectManager();
+  std::wstring id;
+  if (manager == nullptr || !manager->getActiveProjectID(id)) return answerNil();
+  return answerText(id);
+}
+
+int closeProject() {
+  LispArguments args(hcedGetArgs());
+  const auto path = args.string();
+  if (!path) return error();
+  bool force = false;
+  if (!args.atEnd()) {
+    const auto flag = args.shortInt();
+    if (!flag) return error();
+    force = *flag == 1;
+  }
+  if (VoxPrmProjectManager* manager = GetProjectManager()) manager->closeProject(path->c_str(), force);
+  return answerNil();
+}
+
+int sameNameAsExisting() {
+  LispArguments args(hcedGetArgs());
+  const auto path = args.string();
+  if (!path) return error();
+  const VoxPrmProjectManager* manager = GetProjectManager();
+  if (manager == nullptr) return answerNil();
+  return answerInt(manager->isProjectSameNameAsExisting(path->c_str(), nullptr) ? 1 : 0);
+}
+
+// The override dialog comes with the property pages; until then a valid call is cancelled.
+int crossReferenceOverride() {
+  LispArguments args(hcedGetArgs());
+  const HcResourceScope resources;
+  const auto values = args.strings();
+  if (!values || values->size() != kCrossReferenceOverrideValues) return error();
+  return answerNil();
+}
+
+int rereadProject() {
+  LispArguments args(hcedGetArgs());
+  std::optional<std::wstring> path;
+  if (!args.nil()) {
+    path = args.string();
+    if (!path) return error();
+  }
+  VoxPrmProjectManager* manager = GetProjectManager();
+  if (manager == nullptr) return answerNil();
+  const bool given = path && !path->empty();
+  return answerBool(manager->reReadProject(given ? path->c_str() : nullptr));
+}
+
+int getRegSetting() {
+  LispArguments args(hcedGetArgs());
+  const auto key = args.string();
+  const auto name = args.string();
+  if (!key || !name) return error();
+  std::wstring value;
+  return answerText(VoxGetRegSetting(*key, *name, value) ? std::optional<std::wstring>(value) : std::nullopt);
+}
+
+int setRegSetting() {
+  LispArguments args(hcedGetArgs());
+  const auto key = args.string();
+  const auto name = args.string();
+  const auto value = args.string();
+  if (!key || !name || !value) return error();
+  return answerBool(VoxSetRegSetting(*key, *name, *value));
+}
+
+int beginWaitCursor() { return answerBool(VoxBeginWaitCursor()); }
+
+int endWaitCursor() {
+  VoxEndWaitCursor();
+  return answerNil();
+}
+
+}  // namespace
+
+const std::vector<LispFunction>& lispFunctions() {
+  static const std::vector<LispFunction> functions{
+      {L"vox_loadlastprojects", 1, loadLastProjects},
+      {L"vox_pathisrelative", 2, pathIsRelative},
+      {L"vox_relativetoabsolute", 3, convertPath<relativeToAbsolute>},
+      {L"vox_absolutetorelative", 4, convertPath<absoluteToRelative>},
+      {L"vox_openproject", 5, openProject},
+      {L"vox_virtuallockproject", 6, virtualLockProject},
+      {L"vox_getprojectlockstatus", 7, projectLockStatus},
+      {L"vox_getprojectwholocked", 8, projectWhoLocked},
+      {L"vox_getdwgwholocked", 9, drawingWhoLocked},
+      {L"vox_getdwglockstatus", 10, drawingLockStatus},
+      {L"vox_getactiveproject", 11, activeProject},
+      {L"vox_closeproject", 12, closeProject},
+      {L"vox_isProjectSameNameAsExisting", 13, sameNameAsExisting},
+      {L"vox_croverridedlg", 14, crossReferenceOverride},
+      {L"vox_rereadproject", 15, rereadProject},
+      {L"vox_getelecregsetting", 16, getRegSetting},
+      {L"vox_setelecregsetting", 17, setRegSetting},
+      {L"vox_ensureWDMandattribsexist", 18, ensureDrawingBlockFunction},
+      {L"vox_beginwaitcursor", 19, beginWaitCursor},
+      {L"vox_endwaitcursor", 20, endWaitCursor},
+  };
+  return functions;
+}
+
+void defineLispFunctions() {
+  for (const LispFunction& function : lispFunctions()) {
+    hcedDefun(function.name, function.code);
+    hcedRegFunc(function.handler, function.code);
+  }
+}
+
+}  // namespace vox::module

@@ -1,0 +1,121 @@
+// The module's LISP functions through the interpreter, as users' LISP code calls them.
+
+#include <gtest/gtest.h>
+
+#include "ModuleFixture.h"
+#include "core/VoxPrmProjectManager.h"
+#include "host/LispCoreFunctions.h"
+#include "host/ResourceText.h"
+#include "module/LispFunctions.h"
+#include "locking/CurrentIdentity.h"
+#include "locking/LockText.h"
+
+namespace vox::test {
+namespace {
+
+class LispFunctions : public ModuleFixture {
+ protected:
+  LispFunctions() {
+    loadDocument(L"D.dwg");
+    writeNative(temp.native("P.wdp"), "*[1]Plant\r\n");
+    project = temp.path(L"P.wdp");
+  }
+  std::wstring call(const std::wstring& expression) { return type(expression); }
+  std::wstring p() const { return quoted(project); }
+  std::wstring project;
+};
+
+TEST_F(LispFunctions, EveryFunctionIsDefinedOnDocumentLoad) {
+  for (const auto& function : module::lispFunctions()) {
+    EXPECT_TRUE(lisp().isDefined(host().documents().curDocument(), function.name)) << function.name;
+  }
+  EXPECT_EQ(module::lispFunctions().size(), 20u);
+  EXPECT_EQ(module::lispFunctions()[13].name, std::wstring(L"vox_croverridedlg"));
+}
+
+TEST_F(LispFunctions, PathConversionKeepsTheSlashesItWasGiven) {
+  EXPECT_EQ(call(L"(vox_pathisrelative \"a\\\\b.dwg\")"), L"1\n");
+  EXPECT_EQ(call(L"(vox_pathisrelative \"C:\\\\a\\\\b.dwg\")"), L"0\n");
+  EXPECT_EQ(call(L"(vox_absolutetorelative \"C:/P/a/b.dwg\" \"C:/P/\")"), L"\"a/b.dwg\"\n");
+  EXPECT_EQ(call(L"(vox_absolutetorelative \"C:\\\\P\\\\a\\\\b.dwg\" \"C:/P\")"), L"\"a\\\\b.dwg\"\n");
+  EXPECT_EQ(call(L"(vox_absolutetorelative \"D:\\\\x.dwg\" \"C:\\\\P\")"), L"nil\n");  // another drive
+  EXPECT_EQ(call(L"(vox_relativetoabsolute \"../x/y.dwg\" \"C:\\\\P\\\\a\\\\\")"), L"\"C:/P/x/y.dwg\"\n");
+  EXPECT_EQ(call(L"(vox_relativetoabsolute 1 \"C:\\\\P\")"), L"; error: function failed: vox_relativetoabsolute\n");
+  EXPECT_EQ(call(L"(vox_pathisrelative)"), L"; error: function failed: vox_pathisrelative\n");
+}
+
+TEST_F(LispFunctions, OpeningActivatingAndClosingProjects) {
+  EXPECT_EQ(call(L"(vox_getactiveproject)"), L"nil\n");
+  EXPECT_EQ(call(L"(vox_openproject " + p() + L" 1)"), L"T\n");
+  EXPECT_EQ(call(L"(vox_openproject " + quoted(temp.path(L"none.wdp")) + L" 1)"), L"nil\n");
+  EXPECT_EQ(call(L"(vox_openproject " + p() + L" \"1\")"), L"; error: function failed: vox_openproject\n");
+  EXPECT_EQ(call(L"(vox_getactiveproject)"), p() + L"\n");
+  EXPECT_EQ(call(L"(vox_isProjectSameNameAsExisting \"\\\\elsewhere\\\\p.wdp\")"), L"1\n");
+  EXPECT_EQ(call(L"(vox_isProjectSameNameAsExisting \"\\\\elsewhere\\\\Q.wdp\")"), L"0\n");
+  EXPECT_EQ(call(L"(vox_closeproject " + p() + L")"), L"nil\n");  // the active one stays
+  EXPECT_EQ(GetProjectManager()->getProjectCount(), 1);
+  EXPECT_EQ(call(L"(vox_closeproject " + p() + L" \"x\")"), L"; error: function failed: vox_closeproject\n");
+  EXPECT_EQ(call(L"(vox_closeproject " + p() + L" 1)"), L"nil\n");
+  EXPECT_EQ(GetProjectManager()->getProjectCount(), 0);
+  EXPECT_EQ(call(L"(vox_closeproject " + p() + L" 1)"), L"nil\n");  // not open: nil as well
+}
+
+TEST_F(LispFunctions, LockingAndWhoHoldsTheLock) {
+  EXPECT_EQ(call(L"(vox_getprojectwholocked " + p() + L")"), L"\"\"\n");  // unlocked: empty, not nil
+  EXPECT_EQ(call(L"(vox_getprojectlockstatus " + p() + L")"), L"1\n");
+  EXPECT_EQ(call(L"(vox_virtuallockproject " + p() + L" 1)"), L"1\n");
+  EXPECT_EQ(call(L"(vox_getprojectlockstatus " + p() + L")"), L"2\n");
+  const std::wstring holder = locking::parseLockText(locking::identityTextNow(locking::currentLockIdentity()))->holder;
+  EXPECT_EQ(call(L"(vox_getprojectwholocked " + p() + L")"), quoted(holder) + L"\n");
+  EXPECT_EQ(call(L"(vox_virtuallockproject " + p() + L" 0)"), L"1\n");  // any other value unlocks
+  EXPECT_EQ(call(L"(vox_getprojectlockstatus " + p() + L")"), L"1\n");
+  EXPECT_EQ(call(L"(vox_virtuallockproject " + p() + L")"), L"; error: function failed: vox_virtuallockproject\n");
+  EXPECT_EQ(call(L"(vox_getprojectwholocked " + quoted(temp.path(L"none.wdp")) + L")"),
+            quoted(host::resourceText(127)) + L"\n");
+  EXPECT_EQ(call(L"(vox_getdwglockstatus " + quoted(temp.path(L"D.dwg")) + L")"), L"2\n");  // open here
+  EXPECT_EQ(call(L"(vox_getdwgwholocked " + quoted(temp.path(L"D.dwg")) + L")"), quoted(holder) + L"\n");
+}
+
+TEST_F(LispFunctions, ReReadingSettingsAndTheWaitCursor) {
+  EXPECT_EQ(call(L"(vox_rereadproject nil)"), L"nil\n");  // nothing active
+  call(L"(vox_openproject " + p() + L" 1)");
+  // Each re-read is passed on to the core, whose own answer follows on the command line.
+  EXPECT_EQ(call(L"(vox_rereadproject nil)"), L"T\nT\n");
+  EXPECT_EQ(call(L"(vox_rereadproject \"\")"), L"T\nT\n");
+  EXPECT_EQ(call(L"(vox_rereadproject " + p() + L")"), L"T\nT\n");
+  EXPECT_EQ(lispCore()->rereadRequests(), 3u);
+  EXPECT_EQ(call(L"(vox_rereadproject 3)"), L"; error: function failed: vox_rereadproject\n");
+
+  EXPECT_EQ(call(L"(vox_getelecregsetting \"Paths\" \"Lib\")"), L"nil\n");
+  EXPECT_EQ(call(L"(vox_setelecregsetting \"Paths\" \"Lib\" \"\\\\lib\")"), L"T\n");
+  EXPECT_EQ(call(L"(vox_getelecregsetting \"Paths\" \"Lib\")"), L"\"\\\\lib\"\n");
+  EXPECT_EQ(call(L"(vox_setelecregsetting \"Paths\" \"Lib\")"), L"; error: function failed: vox_setelecregsetting\n");
+
+  EXPECT_EQ(call(L"(vox_beginwaitcursor)"), L"T\n");
+  EXPECT_EQ(call(L"(vox_endwaitcursor)"), L"nil\n");
+}
+
+TEST_F(LispFunctions, TheOverrideDialogTakesExactlySixteenStrings) {
+  std::wstring fifteen;
+  for (int i = 0; i < 15; ++i) fifteen += L" \"v\"";
+  EXPECT_EQ(call(L"(vox_croverridedlg '(" + fifteen + L"))"), L"; error: function failed: vox_croverridedlg\n");
+  EXPECT_EQ(call(L"(vox_croverridedlg '(" + fifteen + L" 1))"), L"; error: function failed: vox_croverridedlg\n");
+  EXPECT_EQ(call(L"(vox_croverridedlg '(" + fifteen + L" \"v\"))"), L"nil\n");  // cancelled
+}
+
+TEST_F(LispFunctions, TheLastProjectsAreReopenedOnce) {
+  writeNative(temp.native("Q.wdp"), "*[1]Other\r\n");
+  const std::array<std::wstring, 4> lines{};
+  host::lispcore::updateRecentProject(2, temp.path(L"Q.wdp"), &lines);  // open
+  host::lispcore::updateRecentProject(3, project, &lines);             // open and active
+  EXPECT_EQ(call(L"(vox_loadlastprojects)"), L"nil\n");
+  VoxPrmProjectManager* manager = GetProjectManager();
+  ASSERT_EQ(manager->getProjectCount(), 2);
+  EXPECT_TRUE(manager->isActiveProject(project.c_str()));  // the first listed opens active
+  manager->closeProject(temp.path(L"Q.wdp").c_str(), false);
+  EXPECT_EQ(call(L"(vox_loadlastprojects)"), L"nil\n");
+  EXPECT_EQ(manager->getProjectCount(), 1);  // the second call does nothing
+}
+
+}  // namespace
+}  // namespace vox::test

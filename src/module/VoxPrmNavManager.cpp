@@ -110,8 +110,11 @@ void VoxPrmNavManager::onCleanScreenChanged() {
   HcResBuf state;
   const bool clean = hcedGetVar(L"CleanScreenState", state) == kRtNorm && state.integer() == 1;
   if (clean) {
-    m_hiddenForCleanScreen = isPaletteVisible();
-    if (m_hiddenForCleanScreen) m_paletteSet->show(false);
+    // A repeated notice of the same state must not forget that the palette was hidden for it.
+    if (isPaletteVisible()) {
+      m_hiddenForCleanScreen = true;
+      m_paletteSet->show(false);
+    }
   } else if (m_hiddenForCleanScreen) {
     m_hiddenForCleanScreen = false;
     if (m_paletteSet) m_paletteSet->show(true);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ModuleFixture.h"
 #include "core/VoxPrmProjectManager.h"
 #include "host/LispCoreFunctions.h"
@@ -101,6 +103,21 @@ TEST_F(LispFunctions, TheOverrideDialogTakesExactlySixteenStrings) {
   EXPECT_EQ(call(L"(vox_croverridedlg '(" + fifteen + L"))"), L"; error: function failed: vox_croverridedlg\n");
   EXPECT_EQ(call(L"(vox_croverridedlg '(" + fifteen + L" 1))"), L"; error: function failed: vox_croverridedlg\n");
   EXPECT_EQ(call(L"(vox_croverridedlg '(" + fifteen + L" \"v\"))"), L"nil\n");  // cancelled
+}
+
+TEST_F(LispFunctions, TheSettingsBlockIsEnsuredInAFileOrTheCurrentDrawing) {
+  const std::string samples = std::string(VOX_SOURCE_DIR) + "/samples/";
+  writeNative(temp.native("N.dwg"), readNative(samples + "Demo/DEMO002.dwg"));  // without the block
+  const std::wstring n = quoted(temp.path(L"N.dwg"));
+  EXPECT_EQ(call(L"(vox_ensureWDMandattribsexist " + n + L")"), L"nil\n");  // no block library yet
+  std::filesystem::create_directories(temp.native("blocks"));
+  writeNative(temp.native("blocks/WD_M.dwg"), readNative(samples + "blocks/WD_M.dwg"));
+  EXPECT_EQ(call(L"(vox_ensureWDMandattribsexist " + n + L" T)"), L"T\n");
+  EXPECT_NE(readNative(temp.native("N.dwg")).find("\"WD_M\""), std::string::npos);  // saved with the block
+  EXPECT_EQ(call(L"(vox_ensureWDMandattribsexist nil)"), L"T\n");  // the current document, D.dwg
+  EXPECT_EQ(call(L"(vox_ensureWDMandattribsexist " + quoted(temp.path(L"none.dwg")) + L")"), L"nil\n");
+  EXPECT_EQ(call(L"(vox_ensureWDMandattribsexist 2.5)"), L"; error: function failed: vox_ensureWDMandattribsexist\n");
+  EXPECT_EQ(call(L"(vox_ensureWDMandattribsexist nil \"x\")"), L"; error: function failed: vox_ensureWDMandattribsexist\n");
 }
 
 TEST_F(LispFunctions, TheLastProjectsAreReopenedOnce) {

@@ -19,7 +19,9 @@ HostFixture::HostFixture(bool standIns, runtime::HeadlessEventLoop::Clock clock)
 }
 
 HcDocument* HostFixture::openDrawing(const std::wstring& name) {
-  writeNative(temp.native(os::encodeFileName(name)), "{\"format\":\"voxfolio-drawing\",\"version\":1}");
+  writeNative(temp.native(os::encodeFileName(name)),
+              R"({"format":"voxfolio-drawing","version":1,"header":{"currentLayer":"0"},)"
+              R"("layers":[{"name":"0","frozen":false}],"spaces":[{"name":"*Model_Space","entities":[]}]})");
   return host().documents().appContextOpenDocument(temp.path(name), false);
 }
 

@@ -19,7 +19,8 @@ class HcLispHost {
   virtual ~HcLispHost() = default;
   // Defines `name` in the current document's interpreter as function `code`.
   virtual int defun(const std::wstring& name, int code) = 0;
-  // The handler run when a function of `code` is called (in any document).
+  // The handler run when a function of `code` is called (in any document); an empty handler
+  // removes the one registered.
   virtual int regFunc(HcLispHandler handler, int code) = 0;
   // The arguments of the call being handled.
   virtual HcResBufChain arguments() const = 0;

@@ -27,6 +27,7 @@ HcRxAppRetCode CVoxFolioApp::On_kInitAppMsg(void* /*pkt*/) {
 
 HcRxAppRetCode CVoxFolioApp::On_kUnloadAppMsg(void* /*pkt*/) {
   vox::module::removeCommands();
+  vox::module::removeLispHandlers();
   vox::module::destroyNavManager();
   return kRetOK;
 }

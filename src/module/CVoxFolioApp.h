@@ -3,7 +3,7 @@
 // initialisation it registers itself as unloadable and multi-document aware, registers its
 // commands and creates the navigation manager; on each document load it attaches the
 // input-context reactor, defines its LISP functions and exposes the LISP core's functions;
-// on unload it removes its commands and tears the navigation manager down.
+// on unload it removes its commands and LISP handlers and tears the navigation manager down.
 
 #include "host/HcRxApp.h"
 

@@ -10,6 +10,7 @@
 #include "module/DrawingBlockFunction.h"
 #include "module/LispArguments.h"
 #include "module/PathConversion.h"
+#include "platform/os/Files.h"
 #include "platform/os/WinPath.h"
 
 namespace vox::module {
@@ -88,7 +89,9 @@ int openProject() {
   const auto activate = args.shortInt();
   if (!path || !activate) return error();
   VoxPrmProjectManager* manager = GetProjectManager();
-  return answerBool(manager != nullptr && manager->openProject(path->c_str(), *activate == 1, false));
+  // A project's ID is its file's full path: a relative path is taken from the current folder.
+  const std::wstring full = os::fullPath(os::toBackslashes(*path));
+  return answerBool(manager != nullptr && manager->openProject(full.c_str(), *activate == 1, false));
 }
 
 int virtualLockProject() {
@@ -255,6 +258,10 @@ void defineLispFunctions() {
     hcedDefun(function.name, function.code);
     hcedRegFunc(function.handler, function.code);
   }
+}
+
+void removeLispHandlers() {
+  for (const LispFunction& function : lispFunctions()) hcedRegFunc({}, function.code);
 }
 
 }  // namespace vox::module

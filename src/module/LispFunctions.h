@@ -20,6 +20,8 @@ struct LispFunction {
 const std::vector<LispFunction>& lispFunctions();
 // Defines every function in the current document's interpreter and registers its handler.
 void defineLispFunctions();
+// Takes the handlers back from the interpreter (when the module is unloaded).
+void removeLispHandlers();
 
 // The start-up re-opening of the last projects ("vox_loadlastprojects"); only the first call
 // does anything.

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <regex>
 
-#include "ChildProcess.h"
+#include "support/ChildProcess.h"
 #include "locking/VoxPrmVirtualFileLocker.h"
 #include "platform/os/Identity.h"
 #include "support/TempDir.h"

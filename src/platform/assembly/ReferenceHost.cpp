@@ -33,7 +33,8 @@ ReferenceHost::ReferenceHost(const ReferenceHostOptions& options) : settings_(op
   documentReactor_ = std::make_unique<DocumentReactor>(*lisp_);
   host.documents().addReactor(documentReactor_.get());
   host.setParts(runtime::HostParts{lisp_.get(), &settings_, options.interaction, &messages_});
-  hcInstallFileMonitorFactory(monitor::fileMonitorFactory(host.loop()));
+  monitorFactory_ = monitor::fileMonitorFactory(host.loop());
+  hcInstallFileMonitorFactory(monitorFactory_);
   voxInstallDbxBlockRefFactory(&dwgdb::createDrawingAccessor);
   // The host's drawing lock files name the holder exactly as the module's lock files do.
   host.documents().setHolderText([] { return locking::identityTextNow(locking::currentLockIdentity()); });
@@ -53,6 +54,10 @@ void ReferenceHost::installStandIns(const ReferenceHostOptions& options) {
   projectLocks_ = std::make_unique<LockerLockBackend>();
   siblings_->utils().locks().setProjectBackend(projectLocks_.get());
   voxInstallSiblingServices(siblings_->services());
+}
+
+HcModuleHost ReferenceHost::moduleHost() const {
+  return HcModuleHost{hcHostRuntime(), voxSiblingServices(), monitorFactory_, &dwgdb::createDrawingAccessor, os::rootMap()};
 }
 
 ReferenceHost::~ReferenceHost() {

@@ -10,6 +10,7 @@
 
 #include "platform/interaction/FileMessageCatalog.h"
 #include "platform/lisp/Interpreter.h"
+#include "host/HcModuleHost.h"
 #include "platform/assembly/LockerLockBackend.h"
 #include "platform/lispcore/LispCore.h"
 #include "platform/runtime/HeadlessHost.h"
@@ -41,6 +42,8 @@ class ReferenceHost {
   lisp::Interpreter& lisp() { return *lisp_; }
   settings::JsonSettingsStore& settings() { return settings_; }
   interaction::FileMessageCatalog& messages() { return messages_; }
+  // What a module loaded as a shared library needs of this host.
+  HcModuleHost moduleHost() const;
   // Null when built without stand-ins.
   lispcore::LispCore* lispCore() { return lispCore_.get(); }
   siblings::SiblingStandIns* siblings() { return siblings_.get(); }
@@ -55,6 +58,7 @@ class ReferenceHost {
   std::unique_ptr<lisp::Interpreter> lisp_;
   std::unique_ptr<DocumentReactor> documentReactor_;
   std::unique_ptr<lispcore::LispCore> lispCore_;
+  HcFileMonitorFactory monitorFactory_;
   std::unique_ptr<LockerLockBackend> projectLocks_;
   std::unique_ptr<siblings::SiblingStandIns> siblings_;
 };

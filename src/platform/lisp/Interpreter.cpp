@@ -53,7 +53,11 @@ int Interpreter::defun(const std::wstring& name, int code) {
 }
 
 int Interpreter::regFunc(HcLispHandler handler, int code) {
-  handlers_[code] = std::move(handler);
+  if (handler) {
+    handlers_[code] = std::move(handler);
+  } else {
+    handlers_.erase(code);  // a module that goes away takes its handlers along
+  }
   return kRtNorm;
 }
 

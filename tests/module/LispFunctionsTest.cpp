@@ -35,6 +35,21 @@ TEST_F(LispFunctions, EveryFunctionIsDefinedOnDocumentLoad) {
   EXPECT_EQ(module::lispFunctions()[13].name, std::wstring(L"vox_croverridedlg"));
 }
 
+TEST_F(LispFunctions, AMissingOrWronglyTypedArgumentIsAnError) {
+  const std::vector<std::wstring> withArguments{
+      L"vox_pathisrelative",      L"vox_relativetoabsolute",   L"vox_absolutetorelative",
+      L"vox_openproject",         L"vox_virtuallockproject",   L"vox_getprojectlockstatus",
+      L"vox_getprojectwholocked", L"vox_getdwgwholocked",      L"vox_getdwglockstatus",
+      L"vox_closeproject",        L"vox_isProjectSameNameAsExisting", L"vox_croverridedlg",
+      L"vox_getelecregsetting",   L"vox_setelecregsetting"};
+  for (const std::wstring& name : withArguments) {
+    EXPECT_EQ(call(L"(" + name + L")"), L"; error: function failed: " + name + L"\n");
+    EXPECT_EQ(call(L"(" + name + L" 7 7 7)"), L"; error: function failed: " + name + L"\n");
+  }
+  EXPECT_EQ(call(L"(vox_getactiveproject)"), L"nil\n");  // the ones without arguments just answer
+  EXPECT_EQ(call(L"(vox_loadlastprojects)"), L"nil\n");
+}
+
 TEST_F(LispFunctions, PathConversionKeepsTheSlashesItWasGiven) {
   EXPECT_EQ(call(L"(vox_pathisrelative \"a\\\\b.dwg\")"), L"1\n");
   EXPECT_EQ(call(L"(vox_pathisrelative \"C:\\\\a\\\\b.dwg\")"), L"0\n");

@@ -19,10 +19,17 @@ struct LispCallMarks {
   bool needsDocument = false;
   bool moduleResources = false;
 };
+inline constexpr LispCallMarks kNeedsDocument{true, false};
+inline constexpr LispCallMarks kModuleResources{false, true};
 
 // The answer of the LISP core function `name` called with `args`; empty when the call failed.
 std::optional<HcResBufChain> invokeLispCore(const std::wstring& name, const HcResBufChain& args,
                                             LispCallMarks marks = {});
+
+// Whether the call of a function that answers success only was made.
+inline bool invokeSucceeded(const std::wstring& name, const HcResBufChain& args, LispCallMarks marks = {}) {
+  return invokeLispCore(name, args, marks).has_value();
+}
 
 // The answer's single string, or its single integer; empty for any other answer.
 std::optional<std::wstring> answerString(const std::optional<HcResBufChain>& answer);

@@ -8,13 +8,6 @@
 namespace vox::host::lispcore {
 namespace {
 
-constexpr LispCallMarks kNeedsDocument{true, false};
-constexpr LispCallMarks kModuleResources{false, true};
-
-bool succeeded(const std::wstring& name, const HcResBufChain& args, LispCallMarks marks = {}) {
-  return invokeLispCore(name, args, marks).has_value();
-}
-
 // The strings of the list value `value` (a chain holding one list).
 std::vector<std::wstring> stringsOf(const HcResBufChain& value) { return answerStrings(value).value_or(std::vector<std::wstring>{}); }
 
@@ -58,14 +51,14 @@ bool updateRecentProject(int code, const std::wstring& projectPath, const std::a
     }
   }
   args.endList().endList();
-  return succeeded(L"c:vox_LastProjFil_upd", args);
+  return invokeSucceeded(L"c:vox_LastProjFil_upd", args);
 }
 
 bool makeProjectActive(const std::wstring& projectPath) {
-  return succeeded(L"vox_makeproj_active", HcResBufChain().str(projectPath));
+  return invokeSucceeded(L"vox_makeproj_active", HcResBufChain().str(projectPath));
 }
 
-bool rereadProject() { return succeeded(L"c:vox_wdp_reread", {}); }
+bool rereadProject() { return invokeSucceeded(L"c:vox_wdp_reread", {}); }
 
 bool sendRereadProject() { return sendToCurrentDocument(L"(c:vox_wdp_reread)"); }
 

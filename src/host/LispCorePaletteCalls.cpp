@@ -9,10 +9,8 @@
 namespace vox::host::lispcore {
 namespace {
 
-bool succeeded(const std::wstring& name, const HcResBufChain& args) { return invokeLispCore(name, args).has_value(); }
-
 bool projectDialog(const std::wstring& name, const std::wstring& projectPath) {
-  return succeeded(name, HcResBufChain().shortInt(1).str(projectPath));
+  return invokeSucceeded(name, HcResBufChain().shortInt(1).str(projectPath));
 }
 
 bool unsafeForQuotedInput(const std::wstring& text) {
@@ -59,10 +57,10 @@ bool symbolLibraryDialog(const std::wstring& projectPath) {
 }
 
 bool sectionSubsectionProperties(const std::wstring& first, const std::wstring& second) {
-  return succeeded(L"c:vox_proj_dwg_secsub_properties", HcResBufChain().shortInt(1).str(first).str(second));
+  return invokeSucceeded(L"c:vox_proj_dwg_secsub_properties", HcResBufChain().shortInt(1).str(first).str(second));
 }
 
-bool projectSettingsHelp() { return succeeded(L"c:wd_help_proj_settings", {}); }
+bool projectSettingsHelp() { return invokeSucceeded(L"c:wd_help_proj_settings", {}); }
 
 std::optional<std::vector<std::wstring>> editDescriptionLines(const HcResBufChain& args) {
   return answerStrings(invokeLispCore(L"c:vox_proj_edit_proj_description_lines", args));

@@ -6,13 +6,6 @@
 namespace vox::host::lispcore {
 namespace {
 
-constexpr LispCallMarks kNeedsDocument{true, false};
-constexpr LispCallMarks kModuleResources{false, true};
-
-bool succeeded(const std::wstring& name, const HcResBufChain& args, LispCallMarks marks = {}) {
-  return invokeLispCore(name, args, marks).has_value();
-}
-
 std::optional<std::wstring> textAnswer(const std::wstring& name, const HcResBufChain& args, LispCallMarks marks = {}) {
   return answerString(invokeLispCore(name, args, marks));
 }
@@ -89,7 +82,7 @@ std::optional<TextOrList> wireLayerSetup(const std::vector<std::vector<std::wstr
 }
 
 bool wireFormatByLayerSetup(const std::wstring& setting) {
-  return succeeded(L"wd_proja_do_wfmt_bylay_setup", HcResBufChain().str(setting));
+  return invokeSucceeded(L"wd_proja_do_wfmt_bylay_setup", HcResBufChain().str(setting));
 }
 
 std::optional<bool> catalogIsValid(const std::wstring& catalog) {
@@ -137,9 +130,9 @@ std::optional<std::wstring> locationsOnDrawing(int mode) {
 
 std::optional<std::wstring> locationsForProject() { return textAnswer(L"c:wd_get_locs_for_proj", HcResBufChain().nil()); }
 
-bool rereadDrawingParameters() { return succeeded(L"c:wd_reread_dwg_params", {}); }
+bool rereadDrawingParameters() { return invokeSucceeded(L"c:wd_reread_dwg_params", {}); }
 
-bool projectPropertiesDisplay() { return succeeded(L"c:wd_proj_properties_display", {}); }
+bool projectPropertiesDisplay() { return invokeSucceeded(L"c:wd_proj_properties_display", {}); }
 
 std::optional<std::wstring> renameWireProperties(const std::wstring& text) {
   return textAnswer(L"vox_rename_wire_properties", HcResBufChain().str(text), kNeedsDocument);
@@ -152,7 +145,7 @@ bool updateLadderSheet(const std::wstring& first, const std::wstring& second, bo
   } else {
     args.nil();
   }
-  return succeeded(L"c:vox_ladr_update_sheet", args, kNeedsDocument);
+  return invokeSucceeded(L"c:vox_ladr_update_sheet", args, kNeedsDocument);
 }
 
 bool checkLinkedTerminals(std::vector<std::wstring>& terminals, const std::wstring& projectPath) {
@@ -169,9 +162,9 @@ bool checkLinkedTerminals(std::vector<std::wstring>& terminals, const std::wstri
 }
 
 bool updateLinkedTerminals(const std::vector<std::wstring>& terminals) {
-  return succeeded(L"c:vox_term_linkterm_update_main", listOf(terminals));
+  return invokeSucceeded(L"c:vox_term_linkterm_update_main", listOf(terminals));
 }
 
-bool updateTitleBlockWithoutDialog() { return succeeded(L"c:vox_tb_nodlg", {}, kModuleResources); }
+bool updateTitleBlockWithoutDialog() { return invokeSucceeded(L"c:vox_tb_nodlg", {}, kModuleResources); }
 
 }  // namespace vox::host::lispcore

@@ -1,6 +1,6 @@
 // Path repair when a project is opened, on real folders: a moved project folder, drawings found
 // beside the project, a drawing the user points to, and a repair that cannot be saved because
-// another user holds the project's lock.
+// another user's process holds the project's lock.
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,9 @@
 #include "core/ModuleObjects.h"
 #include "core/VoxPrmProjectManager.h"
 #include "host/ResourceText.h"
-#include "locking/LockIdentity.h"
 #include "locking/ProjectFileLockerAdapter.h"
-#include "locking/VoxPrmVirtualFileLocker.h"
 #include "platform/os/NativePath.h"
+#include "support/ChildProcess.h"
 #include "support/HostFixture.h"
 
 namespace vox::test {
@@ -88,8 +87,8 @@ TEST_F(PathRepair, ARepairThatCannotBeSavedNamesTheLockHolder) {
   const std::wstring p = projectListing("held", "old");
   drawing("held/A.dwg");
   drawing("held/B.dwg");
-  VoxPrmVirtualFileLocker other([] { return locking::identityText({L"bob", L"PC9", L"Bob Jones"}, L"Monday", L"9:00"); });
-  ASSERT_TRUE(other.lockFile(p.c_str()));
+  ChildProcess other(LOCK_HELPER_PATH, {"hold", temp.native("held/P.wdp")}, {{"LOCK_HELPER_LOGIN", "bob"}});
+  ASSERT_EQ(other.readLine(), "locked");
   const std::string before = readNative(temp.native("held/P.wdp"));
   answers.queueAnswer(HcAnswer::kOk);
   ASSERT_TRUE(manager.openProject(p.c_str(), true, false));
@@ -99,7 +98,8 @@ TEST_F(PathRepair, ARepairThatCannotBeSavedNamesTheLockHolder) {
   EXPECT_NE(answers.asked()[1].text.find(L"bob"), std::wstring::npos) << answers.asked()[1].text;
   EXPECT_EQ(readNative(temp.native("held/P.wdp")), before);  // not written
   EXPECT_EQ(paths()[0], temp.path(L"held\\A.dwg"));         // but repaired in memory
-  other.unlockAllFiles();
+  other.writeLine("");
+  EXPECT_EQ(other.readLine(), "unlocked");
 }
 
 TEST_F(PathRepair, CancellingLeavesThePathsAsRead) {

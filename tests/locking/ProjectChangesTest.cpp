@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 
@@ -105,6 +106,21 @@ TEST_F(ProjectChanges, LockTaskAndReadOnlyChangesArrive) {
   EXPECT_EQ(seen.taskProject, temp.path(L"P.wdp"));
   ::chmod(temp.native("P.wdp").c_str(), 0444);
   ASSERT_TRUE(runUntil([&] { return seen.readOnlyOn == 1; }));
+}
+
+// The same with the project's folder polled, as on a network share.
+class PolledProjectChanges : public ProjectChanges {
+ protected:
+  static void SetUpTestSuite() { ::setenv("VOXFOLIO_MONITOR_POLL", "/", 1); }
+  static void TearDownTestSuite() { ::unsetenv("VOXFOLIO_MONITOR_POLL"); }
+};
+
+TEST_F(PolledProjectChanges, ASaveAndALockArriveWithinTwoSeconds) {
+  Seen seen(manager);
+  saveFromAnotherProcess(temp.native("P.wdp"), projectText(3));
+  writeNative(temp.native("P.wdp.FLL"), "someone");
+  ASSERT_TRUE(runUntil([&] { return seen.rereads == 1 && seen.locks == 1; }, 2000));
+  EXPECT_EQ(manager.getProject(id.c_str())->getProjFileDetails().size(), 3u);
 }
 
 }  // namespace

@@ -76,6 +76,26 @@ TEST_F(Module, PaletteCommandsRecordTheirUseAndShowOrHide) {
   EXPECT_NE(type(L"VoxNewProject").find(L"not available yet"), std::wstring::npos);
 }
 
+TEST_F(Module, TheDiagnosticCommands) {
+  loadDocument(L"D.dwg");
+  writeNative(temp.native("P.wdp"), "*[1]Plant\r\n");
+  ASSERT_TRUE(GetProjectManager()->openProject(temp.path(L"P.wdp").c_str(), true, false));
+  type(L"TestPM");  // locks the active project's file
+  std::wstring holder;
+  EXPECT_EQ(GetProjectManager()->whoHasProjectFileLocked(temp.path(L"P.wdp").c_str(), holder), kLockedByMe);
+
+  answers.queueAnswer(HcAnswer::kNo);   // Run dwg props?
+  answers.queueAnswer(HcAnswer::kYes);  // Run script?
+  answers.queueAnswer(HcAnswer::kYes);  // Vox script?
+  const std::wstring out = type(L"TestModal");
+  EXPECT_TRUE(module::newDrawingState().continuePending);
+  EXPECT_NE(out.find(L"Cannot run the script"), std::wstring::npos) << out;  // no such script here
+  ASSERT_EQ(answers.asked().size(), 3u);
+  EXPECT_EQ(answers.asked()[2].text, L"Vox script?");
+  type(L"VoxContinueNewDrawing");  // pending, but no project was locked for it: nothing to add
+  EXPECT_FALSE(module::newDrawingState().continuePending);
+}
+
 TEST_F(Module, ContinuingANewDrawingThatWasNeverStartedDoesNothing) {
   loadDocument(L"D.dwg");
   type(L"VoxContinueNewDrawing");

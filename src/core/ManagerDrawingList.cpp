@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "core/HostState.h"
 #include "core/ProjectNames.h"
 #include "core/VoxPrmProjectManager.h"
 #include "host/HcDocument.h"

@@ -53,8 +53,7 @@ void showError(unsigned text, unsigned caption, const std::vector<std::wstring>&
 // file dialog starting in the project folder.
 std::optional<std::wstring> pickDrawing(const std::wstring& missingName, const std::wstring& projectFolder) {
   const std::wstring title = resourceText(kPickTitle, {missingName});
-  const HcDocManager* documents = hcDocManagerPtr();
-  if (documents != nullptr && documents->documentCount() > 0) {
+  if (hcHasDocument()) {
     HcResBuf picked;
     if (hcedGetFileD(title.c_str(), projectFolder.c_str(), L"dwg", kDrawingPromptFlags, picked) == kRtNorm &&
         picked.string() != nullptr) {

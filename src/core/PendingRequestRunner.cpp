@@ -1,6 +1,5 @@
 #include "core/PendingRequestRunner.h"
 
-#include "core/HostState.h"
 #include "core/PendingRequestQueue.h"
 #include "core/VoxPrmProjectManager.h"
 #include "host/HcDocument.h"
@@ -27,7 +26,7 @@ void runPendingRequest(const PendingRequest& request) {
   HcDocManager* documents = hcDocManagerPtr();
   switch (request.kind) {
     case PendingRequest::kRereadOnLispSide:
-      if (currentDocumentIsQuiescent()) {
+      if (hcCurrentDocumentQuiescent()) {
         documents->executeInApplicationContext([] { vox::host::lispcore::sendRereadProject(); });
       }
       break;
@@ -40,7 +39,7 @@ void runPendingRequest(const PendingRequest& request) {
 }
 
 void workOffPendingRequests(NavigationState& navigation) {
-  if (!hostHasDocument()) return;
+  if (!hcHasDocument()) return;
   navigation.requests.workOff(runPendingRequest);
 }
 

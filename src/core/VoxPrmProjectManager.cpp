@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "core/DrawingDisplayOrder.h"
-#include "core/HostState.h"
 #include "core/ModuleObjects.h"
 #include "core/PendingRequestQueue.h"
 #include "core/ProjectNames.h"
@@ -187,7 +186,7 @@ void VoxPrmProjectManager::monitorProjectFiles(const std::wstring& projectID, bo
 // An opening without activation goes to the LISP core's recent-projects list now when the editor
 // is idle, or as a pending request for the next idle moment.
 void VoxPrmProjectManager::reportOpenedToRecentProjects(const VoxPrmProject& project) {
-  if (vox::core::currentDocumentIsQuiescent()) {
+  if (hcCurrentDocumentQuiescent()) {
     const std::array<std::wstring, 4> lines = project.firstFourDescriptions();
     vox::host::lispcore::updateRecentProject(kRecentOpened, project.getProjectID(), &lines);
     return;
@@ -229,7 +228,7 @@ bool VoxPrmProjectManager::closeProject(const wchar_t* projectID, bool force) {
   if (index < 0) return false;
   monitorProjectFiles(id, false);
   closeProject(index);
-  if (vox::core::hostHasDocument()) vox::host::lispcore::updateRecentProject(kRecentClosed, id, nullptr);
+  if (hcHasDocument()) vox::host::lispcore::updateRecentProject(kRecentClosed, id, nullptr);
   onProjectClose(id);
   return true;
 }

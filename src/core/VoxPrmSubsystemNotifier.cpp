@@ -1,6 +1,5 @@
 #include "core/VoxPrmSubsystemNotifier.h"
 
-#include "core/HostState.h"
 #include "core/ModuleObjects.h"
 #include "core/PendingRequestQueue.h"
 #include "core/SubsystemNotifierRules.h"
@@ -29,7 +28,7 @@ void setVariables(const std::wstring& id, const std::vector<std::pair<std::wstri
 // The user folder: the global manager's value while no document is open, else (or failing that)
 // the LISP global.
 std::wstring userFolder() {
-  if (!vox::core::hostHasDocument()) {
+  if (!hcHasDocument()) {
     HcResBuf value;
     if (GblPm_GetGblValue(L"GBL_wd_usr", value) && value.type == kRtStr && value.string() != nullptr) {
       return *value.string();
@@ -47,7 +46,7 @@ void warnDatabaseNotOpened() {
 }
 
 void sendRereadWhenIdle() {
-  if (vox::core::currentDocumentIsQuiescent()) {
+  if (hcCurrentDocumentQuiescent()) {
     hcDocManagerPtr()->executeInApplicationContext([] { vox::host::lispcore::sendRereadProject(); });
   } else if (vox::core::NavigationState* navigation = vox::core::moduleObjects().navigation) {
     navigation->requests.enqueue({vox::core::PendingRequest::kRereadOnLispSide, {}});
@@ -127,7 +126,7 @@ void VoxPrmSubsystemNotifier::onProjectSetActive(const std::wstring& id) {
   if (!PmIsHelperProcess()) openWithProjectMonitor(*manager, id, *project);
   PmSetActive(id);
   GblPm_SetCurrent_Project(id);
-  if (!vox::core::hostHasDocument()) {
+  if (!hcHasDocument()) {
     if (vox::core::NavigationState* navigation = vox::core::moduleObjects().navigation) navigation->makeActivePending = true;
   } else {
     vox::host::lispcore::makeProjectActive(id);
@@ -158,7 +157,7 @@ void VoxPrmSubsystemNotifier::onProjectReRead(const std::wstring& id) {
   if (setting10 != m_snapshotSetting10) setVariables(id, vox::core::tagLogicVariables(setting10));
   if (setting13 != m_snapshotSetting13) setVariables(id, {vox::core::wireNumberVariable(setting13)});
   m_snapshotPaths.clear();
-  if (vox::core::hostHasDocument() && manager->isActiveProject(id.c_str())) sendRereadWhenIdle();
+  if (hcHasDocument() && manager->isActiveProject(id.c_str())) sendRereadWhenIdle();
 }
 
 void VoxPrmSubsystemNotifier::onProjectAddDrawing(const std::wstring& id, const VoxPrmFileDetails& added) {

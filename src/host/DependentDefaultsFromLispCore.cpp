@@ -22,8 +22,7 @@ void takeList(const wchar_t* function, std::wstring& text) {
 
 vox::records::DependentDefaultTexts dependentDefaultTexts() {
   vox::records::DependentDefaultTexts texts;
-  const HcDocManager* documents = hcDocManagerPtr();
-  if (documents == nullptr || documents->documentCount() == 0) return texts;
+  if (!hcHasDocument()) return texts;
   takeList(L"wd_xref_tbl_indexlst", texts.xrefTableIndex);
   takeList(L"wd_xref_tbl_fldnams", texts.xrefTableFieldNames);
   takeList(L"wd_xref_tbl_jstlst", texts.xrefTableColumnJustification);

@@ -63,3 +63,7 @@ class HcDocManager {
 
 // The host's document manager, or null when no host is installed.
 HcDocManager* hcDocManagerPtr();
+// The host has at least one document open.
+bool hcHasDocument();
+// The host's current document runs no command or LISP evaluation (false without one).
+bool hcCurrentDocumentQuiescent();

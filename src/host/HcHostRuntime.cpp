@@ -65,6 +65,17 @@ HcCommandStack* hcCommandStackPtr() {
   return dynamic_cast<HcCommandStack*>(hcrxSysRegistryLookup(kHcRegisteredCommandsEntry));
 }
 HcDocManager* hcDocManagerPtr() { return installed().documents; }
+
+bool hcHasDocument() {
+  const HcDocManager* documents = hcDocManagerPtr();
+  return documents != nullptr && documents->documentCount() > 0;
+}
+
+bool hcCurrentDocumentQuiescent() {
+  const HcDocManager* documents = hcDocManagerPtr();
+  const HcDocument* current = documents != nullptr ? documents->curDocument() : nullptr;
+  return current != nullptr && current->isQuiescent();
+}
 HcEventLoop* hcEventLoop() { return installed().loop; }
 HcSettingsStore* hcSettingsStore() { return installed().settings; }
 HcInteraction* hcInteraction() { return installed().interaction; }

@@ -10,15 +10,10 @@ namespace {
 
 constexpr std::size_t kMaxExposedNameLength = 128;
 
-bool hasDocument() {
-  const HcDocManager* documents = hcDocManagerPtr();
-  return documents != nullptr && documents->documentCount() > 0;
-}
-
 }  // namespace
 
 std::optional<HcResBufChain> invokeLispCore(const std::wstring& name, const HcResBufChain& args, LispCallMarks marks) {
-  if (marks.needsDocument && !hasDocument()) return std::nullopt;
+  if (marks.needsDocument && !hcHasDocument()) return std::nullopt;
   HcResBufChain call;
   call.str(name).append(args);
   HcResBufChain result;

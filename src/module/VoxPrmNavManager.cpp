@@ -1,6 +1,5 @@
 #include "module/VoxPrmNavManager.h"
 
-#include "core/HostState.h"
 #include "core/ModuleObjects.h"
 #include "core/PendingRequestRunner.h"
 #include "core/VoxPrmProjectManager.h"
@@ -75,7 +74,7 @@ void VoxPrmNavManager::showPalette(bool show) {
       m_paletteSet = std::make_unique<VoxPrmPaletteSet>();
       install();
     }
-    m_palettePlaced = m_palettePlaced || m_paletteSet != nullptr;
+    if (m_paletteSet) m_palettePlaced = true;
   }
   if (m_paletteSet) m_paletteSet->show(show);
 }

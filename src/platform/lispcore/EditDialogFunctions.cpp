@@ -100,7 +100,7 @@ const Dialog kDialogs[] = {
 
 void defineEditDialogFunctions(Registrar& registrar) {
   for (const Dialog& dialog : kDialogs) {
-    const std::wstring line = std::wstring(L"LISP core: ") + dialog.what + L" (" + dialog.name + L")";
+    const std::wstring line = askedLine(dialog.what, dialog.name);
     const Edit edit = dialog.edit;
     registrar.define(dialog.name, dialog.pattern, [line, edit](CoreState& state, const Args& args, std::wstring& error) {
       state.printLine(line);

@@ -49,7 +49,7 @@ const Feature kFeatures[] = {
 
 void defineOutsideFeatureFunctions(Registrar& registrar) {
   for (const Feature& feature : kFeatures) {
-    const std::wstring line = std::wstring(L"LISP core: ") + feature.what + L" (" + feature.name + L")";
+    const std::wstring line = askedLine(feature.what, feature.name);
     const bool succeeds = feature.succeeds;
     registrar.define(feature.name, feature.pattern, [line, succeeds](CoreState& state, const Args&, std::wstring&) {
       state.printLine(line);

@@ -30,6 +30,12 @@ class Registrar {
   std::shared_ptr<CoreState> state_;
 };
 
+// The line a function standing for something outside this system prints when it is called:
+// "LISP core: <what> (<name>)".
+inline std::wstring askedLine(const wchar_t* what, const wchar_t* name) {
+  return std::wstring(L"LISP core: ") + what + L" (" + name + L")";
+}
+
 // Each concern defines its functions.
 void defineRecentProjectFunctions(Registrar& registrar);
 void defineEnvironmentFunctions(Registrar& registrar);

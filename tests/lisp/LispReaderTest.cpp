@@ -40,10 +40,41 @@ TEST(LispReader, BadInputGivesAnErrorNotACrash) {
   const ReadResult deep = readAll(std::wstring(10 * 1024 * 1024, L'('));
   EXPECT_NE(deep.error.find(L"nesting too deep"), std::wstring::npos);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+// A quote wraps its value in one more list, so quotes count toward the nesting limit like
+// parentheses do.
+TEST(LispReader, QuotesCountTowardTheNestingLimit) {
   std::wstring nested;
-  for (std::size_t i = 0; i < kMaxNesting; ++i) nested += L"'(";
-  EXPECT_TRUE(readAll(nested + std::wstring(kMaxNesting, L')')).ok());
-  EXPECT_FALSE(readAll(L"(" + nested + std::wstring(kMaxNesting + 1, L')')).ok());
+  for (std::size_t i = 0; i < kMaxNesting / 2; ++i) nested += L"'(";
+  EXPECT_TRUE(readAll(nested + std::wstring(kMaxNesting / 2, L')')).ok());
+  const ReadResult over = readAll(L"'" + nested + std::wstring(kMaxNesting / 2, L')'));
+  EXPECT_NE(over.error.find(L"nesting too deep"), std::wstring::npos) << "got: " << over.error;
+
+  const ReadResult manyQuotes = readAll(std::wstring(100000, L'\'') + L"x");
+  EXPECT_NE(manyQuotes.error.find(L"nesting too deep"), std::wstring::npos) << "got: " << manyQuotes.error;
+  const ReadResult quotesInList = readAll(L"(a " + std::wstring(kMaxNesting, L'\'') + L"x)");
+  EXPECT_NE(quotesInList.error.find(L"nesting too deep"), std::wstring::npos) << "got: " << quotesInList.error;
+
+  // Quotes of finished values no longer count: many quoted values side by side read fine.
+  std::wstring siblings = L"(";
+  for (std::size_t i = 0; i < 2 * kMaxNesting; ++i) siblings += L"'''x ";
+  const ReadResult wide = readAll(siblings + L")");
+  ASSERT_TRUE(wide.ok()) << wide.error;
+  EXPECT_EQ(print(wide.values[0].list[0]), L"(quote (quote (quote x)))");
+
+  const ReadResult deepest = readAll(std::wstring(kMaxNesting - 1, L'\'') + L"\"s\"");
+  ASSERT_TRUE(deepest.ok()) << deepest.error;
+  const Value* inner = &deepest.values[0];
+  std::size_t depth = 0;
+  while (inner->kind == Value::Kind::kList) {
+    ASSERT_EQ(inner->list.size(), 2u);
+    EXPECT_EQ(inner->list[0], Value::symbol(L"quote"));
+    inner = &inner->list[1];
+    ++depth;
+  }
+  EXPECT_EQ(depth, kMaxNesting - 1);
+  EXPECT_EQ(*inner, Value::ofString(L"s"));
 }
 
 TEST(LispValue, ChainsCarryTheTypes) {

@@ -35,6 +35,15 @@ std::optional<Value> numberToken(const std::wstring& token) {
   return Value::ofReal(real);
 }
 
+// (quote inner), built without copying inner.
+Value quoted(Value inner) {
+  std::vector<Value> elements;
+  elements.reserve(2);
+  elements.push_back(Value::symbol(L"quote"));
+  elements.push_back(std::move(inner));
+  return Value::ofList(std::move(elements));
+}
+
 Value atom(const std::wstring& token) {
   if (std::optional<Value> number = numberToken(token)) return *number;
   if (os::iequals(token, L"nil")) return Value::nil();
@@ -85,6 +94,9 @@ class Reader {
     std::vector<Frame> stack;
     std::size_t pendingQuotes = 0;  // quotes waiting for the value they apply to
     std::vector<std::size_t> quotesAtOpen;
+    // Every open list and every waiting quote is one level of the value being built.
+    std::size_t quotesOpen = 0;
+    const auto tooDeep = [&] { return stack.size() + quotesOpen >= kMaxNesting; };
     for (;;) {
       skipBlanks();
       if (pos_ >= text_.size()) {
@@ -94,12 +106,17 @@ class Reader {
       const wchar_t c = text_[pos_];
       std::optional<Value> done;
       if (c == L'\'') {
+        if (tooDeep()) {
+          fail(result, L"nesting too deep");
+          return;
+        }
         ++pos_;
         ++pendingQuotes;
+        ++quotesOpen;
         continue;
       }
       if (c == L'(') {
-        if (stack.size() >= kMaxNesting) {
+        if (tooDeep()) {
           fail(result, L"nesting too deep");
           return;
         }
@@ -127,7 +144,8 @@ class Reader {
         while (pos_ < text_.size() && !isDelimiter(text_[pos_])) ++pos_;
         done = atom(std::wstring(text_.substr(start, pos_ - start)));
       }
-      for (; pendingQuotes > 0; --pendingQuotes) done = Value::ofList({Value::symbol(L"quote"), std::move(*done)});
+      quotesOpen -= pendingQuotes;
+      for (; pendingQuotes > 0; --pendingQuotes) done = quoted(std::move(*done));
       if (stack.empty()) {
         result.values.push_back(std::move(*done));
         return;

@@ -1,6 +1,7 @@
 #pragma once
 // Reading LISP text into values and printing values as text. Nesting deeper than
-// kMaxNesting is refused, so no input can exhaust the stack.
+// kMaxNesting is refused, so no input can exhaust the stack; open lists and quotes waiting
+// for their value both count, since each quote wraps its value in one more list.
 
 #include <optional>
 #include <string>

@@ -14,6 +14,7 @@ class HcLispHost;
 class HcMessageCatalog;
 class HcRxObject;
 class HcSettingsStore;
+class HcUiHost;
 
 class HcSystemRegistry {
  public:
@@ -31,6 +32,7 @@ struct HcHostRuntime {
   HcSettingsStore* settings = nullptr;
   HcInteraction* interaction = nullptr;
   HcMessageCatalog* messages = nullptr;
+  HcUiHost* ui = nullptr;
 };
 
 void hcInstallHostRuntime(const HcHostRuntime& runtime);

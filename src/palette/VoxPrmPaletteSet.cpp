@@ -2,6 +2,14 @@
 
 #include "core/VoxPrmProjectManager.h"
 #include "host/HcEventLoop.h"
+#include "host/HcMessageCatalog.h"
+#include "host/HcUiHost.h"
+
+namespace {
+// The palette set's tool id; its stored layout is found under it.
+constexpr const wchar_t* kToolId = L"{6F1C2A9E-3B7D-4E15-9A42-0C8D5E7B1F36}";
+constexpr const wchar_t* kDefaultCaption = L"Project Manager";
+}  // namespace
 
 VoxPrmPaletteSet::VoxPrmPaletteSet() : m_alive(std::make_shared<bool>(true)) {}
 
@@ -13,9 +21,30 @@ VoxPrmPaletteSet::~VoxPrmPaletteSet() {
 void VoxPrmPaletteSet::destroyWindow() {
   if (!m_windowLive) return;
   if (HcEventLoop* loop = hcEventLoop()) loop->killTimers(window());
+  hcPaletteSetDestroyed(*this);
   m_windowLive = false;
   m_visible = false;
 }
+
+void VoxPrmPaletteSet::show(bool visible) {
+  const bool shown = visible && m_windowLive;
+  if (shown == m_visible) return;
+  m_visible = shown;
+  hcShowPaletteSet(*this, shown);
+}
+
+std::wstring VoxPrmPaletteSet::caption() const {
+  const HcMessageCatalog* catalog = hcMessageCatalog();
+  const std::optional<std::wstring> text = catalog != nullptr ? catalog->text(L"palette-caption") : std::nullopt;
+  return text.value_or(kDefaultCaption);
+}
+
+std::wstring VoxPrmPaletteSet::toolId() const { return kToolId; }
+
+// The palette set's own elements are written by its palettes; until the project tab exists the
+// host's element is left as the host wrote it.
+void VoxPrmPaletteSet::loadLayout(const pugi::xml_node& /*paletteSetElement*/) {}
+void VoxPrmPaletteSet::saveLayout(pugi::xml_node& /*paletteSetElement*/) {}
 
 bool VoxPrmPaletteSet::postReReadRequest(int projectIndex) {
   HcEventLoop* loop = hcEventLoop();

@@ -1,13 +1,16 @@
 #pragma once
-// The palette set's window: shown or hidden, it owns the project manager's re-read timers and
-// receives the re-read request (message 2987 with a project index), which it answers by
-// re-reading that project. The palette content comes with the palette controls.
+// The palette set's window: shown or hidden through the host's UI service, it owns the project
+// manager's re-read timers and receives the re-read request (message 2987 with a project index),
+// which it answers by re-reading that project. The palette content comes with the palette
+// controls.
 
 #include <memory>
+#include <string>
 
 #include "core/ReReadWindow.h"
+#include "host/HcPaletteControllers.h"
 
-class VoxPrmPaletteSet : public vox::core::ReReadWindow {
+class VoxPrmPaletteSet : public vox::core::ReReadWindow, public HcPaletteSetController {
  public:
   static constexpr unsigned kReReadMessage = 2987;
 
@@ -19,12 +22,19 @@ class VoxPrmPaletteSet : public vox::core::ReReadWindow {
   // The window exists until destroyWindow; timers are armed on it.
   bool hasLiveWindow() const override { return m_windowLive; }
   const void* window() const override { return this; }
-  // Kills the window's timers; posted requests that arrive later find no window and do nothing.
+  // Kills the window's timers and lets the host take its layout and drop its views; posted
+  // requests that arrive later find no window and do nothing.
   void destroyWindow();
 
   // Shown or hidden as the host's control bar; a destroyed window stays hidden.
-  void show(bool visible) { m_visible = visible && m_windowLive; }
-  bool isVisible() const { return m_visible; }
+  void show(bool visible);
+  bool isVisible() const override { return m_visible; }
+
+  // As the host's UI sees it: the caption (a module text), a fixed tool id and the layout.
+  std::wstring caption() const override;
+  std::wstring toolId() const override;
+  void loadLayout(const pugi::xml_node& paletteSetElement) override;
+  void saveLayout(pugi::xml_node& paletteSetElement) override;
 
   // Posts the re-read request for the project at `projectIndex` to the window (through the
   // host's loop); false without a window or loop.

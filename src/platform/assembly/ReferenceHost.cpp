@@ -25,7 +25,7 @@ class ReferenceHost::DocumentReactor : public HcDocManagerReactor {
 ReferenceHost::ReferenceHost(const ReferenceHostOptions& options) : settings_(options.settingsFolder) {
   os::setRootMap(settings::loadRootMap(settings_));
   messages_.load(interaction::catalogPathIn(options.resourcesFolder));
-  runtime_ = std::make_unique<runtime::HeadlessHost>(options.clock, runtime::HostParts{});
+  runtime_ = std::make_unique<runtime::HeadlessHost>(options.clock, runtime::HostParts{}, options.loop);
   runtime::HeadlessHost& host = *runtime_;
   lisp_ = std::make_unique<lisp::Interpreter>([&host] { return static_cast<const void*>(host.documents().curDocument()); },
                                                [&host](const std::wstring& text) { host.commandLine().print(text); });
@@ -33,7 +33,7 @@ ReferenceHost::ReferenceHost(const ReferenceHostOptions& options) : settings_(op
   documentReactor_ = std::make_unique<DocumentReactor>(*lisp_);
   host.documents().addReactor(documentReactor_.get());
   host.setParts(runtime::HostParts{lisp_.get(), &settings_, options.interaction, &messages_});
-  monitorFactory_ = monitor::fileMonitorFactory(host.loop());
+  monitorFactory_ = monitor::fileMonitorFactory(host.mainLoop());
   hcInstallFileMonitorFactory(monitorFactory_);
   voxInstallDbxBlockRefFactory(&dwgdb::createDrawingAccessor);
   // The host's drawing lock files name the holder exactly as the module's lock files do.

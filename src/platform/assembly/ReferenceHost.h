@@ -21,6 +21,7 @@ namespace vox::platform {
 
 struct ReferenceHostOptions {
   runtime::HeadlessEventLoop::Clock clock = runtime::HeadlessEventLoop::Clock::kReal;
+  HcEventLoop* loop = nullptr;  // borrowed; the app's own main loop instead of the host's
   std::string settingsFolder;   // native folder of registry.json
   std::string resourcesFolder;  // native folder that holds resources/voxfolio-messages.txt
   HcInteraction* interaction = nullptr;  // borrowed; null asks nobody

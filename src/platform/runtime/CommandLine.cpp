@@ -8,7 +8,6 @@
 #include "platform/runtime/HeadlessCommandStack.h"
 #include "platform/runtime/HeadlessDocuments.h"
 #include "platform/runtime/HeadlessEditor.h"
-#include "platform/runtime/HeadlessEventLoop.h"
 
 namespace vox::runtime {
 namespace {
@@ -60,7 +59,7 @@ std::vector<std::wstring> splitCommandWords(const std::wstring& line) {
   return words;
 }
 
-CommandLine::CommandLine(HeadlessEventLoop& loop, HeadlessCommandStack& commands, HeadlessEditor& editor)
+CommandLine::CommandLine(HcEventLoop& loop, HeadlessCommandStack& commands, HeadlessEditor& editor)
     : loop_(loop), commands_(commands), editor_(editor) {}
 
 void CommandLine::queue(HcDocument* doc, const std::wstring& text, bool echo) {

@@ -15,20 +15,20 @@
 #include <vector>
 
 #include "host/HcDocument.h"
+#include "host/HcEventLoop.h"
 
 namespace vox::runtime {
 
 class HeadlessCommandStack;
 class HeadlessDocManager;
 class HeadlessEditor;
-class HeadlessEventLoop;
 
 class CommandLine {
  public:
   using LispEvaluator = std::function<void(HcDocument* doc, const std::wstring& expression)>;
   using Output = std::function<void(const std::wstring& text)>;
 
-  CommandLine(HeadlessEventLoop& loop, HeadlessCommandStack& commands, HeadlessEditor& editor);
+  CommandLine(HcEventLoop& loop, HeadlessCommandStack& commands, HeadlessEditor& editor);
 
   void setDocuments(HeadlessDocManager* documents) { documents_ = documents; }
   void setLispEvaluator(LispEvaluator evaluator) { evaluateLisp_ = std::move(evaluator); }
@@ -62,7 +62,7 @@ class CommandLine {
   void runScript(HcDocument* doc, const std::wstring& path);
   void setBusy(HcDocument* doc, bool busy);
 
-  HeadlessEventLoop& loop_;
+  HcEventLoop& loop_;
   HeadlessCommandStack& commands_;
   HeadlessEditor& editor_;
   HeadlessDocManager* documents_ = nullptr;

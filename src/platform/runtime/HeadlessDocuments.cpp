@@ -9,7 +9,6 @@
 #include "platform/os/Identity.h"
 #include "platform/os/NarrowCodec.h"
 #include "platform/os/WinPath.h"
-#include "platform/runtime/HeadlessEventLoop.h"
 
 namespace vox::runtime {
 
@@ -36,7 +35,7 @@ void HeadlessDocument::setQuiescent(bool quiescent) {
 
 std::wstring drawingLockPath(const std::wstring& drawing) { return os::replaceExtension(drawing, L".dwl"); }
 
-HeadlessDocManager::HeadlessDocManager(HeadlessEventLoop& loop, InputSink input)
+HeadlessDocManager::HeadlessDocManager(HcEventLoop& loop, InputSink input)
     : loop_(loop), input_(std::move(input)), holderText_([] { return os::currentHolderText(std::time(nullptr)); }) {}
 
 HeadlessDocManager::~HeadlessDocManager() {
@@ -67,6 +66,7 @@ bool HeadlessDocManager::sendStringToExecute(HcDocument* doc, const std::wstring
                                              bool /*wrapUpInactiveDoc*/, bool echo) {
   if (doc == nullptr || !contains(doc)) return false;
   if (activate) activateDocument(doc);
+  if (sendObserver_) sendObserver_(*doc, text);
   input_(doc, text, echo);
   return true;
 }

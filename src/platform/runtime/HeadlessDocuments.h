@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "host/HcDocument.h"
+#include "host/HcEventLoop.h"
 
 namespace vox::runtime {
 
-class HeadlessEventLoop;
 
 class HeadlessDocument : public HcDocument {
  public:
@@ -40,7 +40,7 @@ class HeadlessDocManager : public HcDocManager {
   // Typed input for a document: the command line queues and later runs it.
   using InputSink = std::function<void(HcDocument* doc, const std::wstring& text, bool echo)>;
 
-  HeadlessDocManager(HeadlessEventLoop& loop, InputSink input);
+  HeadlessDocManager(HcEventLoop& loop, InputSink input);
   ~HeadlessDocManager() override;
 
   HcDocument* curDocument() const override { return current_; }
@@ -66,19 +66,23 @@ class HeadlessDocManager : public HcDocManager {
   int resourceDepth() const { return resourceDepth_; }
   // Holder text written into drawing lock files (login, computer and full name, date and time).
   void setHolderText(std::function<std::wstring()> holderText) { holderText_ = std::move(holderText); }
+  // Hears every string sent to a document, exactly as sent (the shell's trace).
+  using SendObserver = std::function<void(const HcDocument& doc, const std::wstring& text)>;
+  void setSendObserver(SendObserver observer) { sendObserver_ = std::move(observer); }
 
  private:
   void notify(const std::function<void(HcDocManagerReactor&)>& notify);
   void writeDrawingLock(const HeadlessDocument& doc) const;
   void removeDrawingLock(const HeadlessDocument& doc) const;
 
-  HeadlessEventLoop& loop_;
+  HcEventLoop& loop_;
   InputSink input_;
   std::vector<std::unique_ptr<HeadlessDocument>> documents_;
   HeadlessDocument* current_ = nullptr;
   std::vector<HcDocManagerReactor*> reactors_;
   int resourceDepth_ = 0;
   std::function<std::wstring()> holderText_;
+  SendObserver sendObserver_;
 };
 
 // The drawing lock file of a drawing: its path with the extension ".dwl".

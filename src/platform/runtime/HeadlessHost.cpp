@@ -2,10 +2,11 @@
 
 namespace vox::runtime {
 
-HeadlessHost::HeadlessHost(HeadlessEventLoop::Clock clock, const HostParts& parts)
+HeadlessHost::HeadlessHost(HeadlessEventLoop::Clock clock, const HostParts& parts, HcEventLoop* mainLoop)
     : loop_(clock),
-      commandLine_(loop_, commands_, editor_),
-      documents_(loop_, [this](HcDocument* doc, const std::wstring& text, bool echo) { commandLine_.queue(doc, text, echo); }),
+      mainLoop_(mainLoop != nullptr ? mainLoop : &loop_),
+      commandLine_(*mainLoop_, commands_, editor_),
+      documents_(*mainLoop_, [this](HcDocument* doc, const std::wstring& text, bool echo) { commandLine_.queue(doc, text, echo); }),
       services_(variables_, commandLine_),
       parts_(parts) {
   commandLine_.setDocuments(&documents_);
@@ -34,7 +35,7 @@ void HeadlessHost::install() {
   runtime.lisp = parts_.lisp;
   runtime.services = &services_;
   runtime.linker = &linker_;
-  runtime.loop = &loop_;
+  runtime.loop = mainLoop_;
   runtime.settings = parts_.settings;
   runtime.interaction = parts_.interaction;
   runtime.messages = parts_.messages;

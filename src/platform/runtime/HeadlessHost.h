@@ -3,6 +3,8 @@
 // stack, the command line, the system variables and the host services, and installs them (with
 // the LISP host, settings store, interaction service and message catalog it is given) as the
 // module's host runtime for its lifetime. Used by the shell and by every integration test.
+// An app with a loop of its own (the studio's Qt loop) passes it in: documents, the command line
+// and the module then run on that loop, and the host's own loop stays idle.
 
 #include <memory>
 
@@ -27,7 +29,8 @@ struct HostParts {
 
 class HeadlessHost {
  public:
-  HeadlessHost(HeadlessEventLoop::Clock clock, const HostParts& parts);
+  // `mainLoop` (borrowed, outliving the host) replaces the host's own loop; null keeps it.
+  HeadlessHost(HeadlessEventLoop::Clock clock, const HostParts& parts, HcEventLoop* mainLoop = nullptr);
   ~HeadlessHost();
   HeadlessHost(const HeadlessHost&) = delete;
   HeadlessHost& operator=(const HeadlessHost&) = delete;
@@ -35,7 +38,10 @@ class HeadlessHost {
   // Replaces one of the optional parts (the runtime is installed again).
   void setParts(const HostParts& parts);
 
+  // The host's own loop (idle when another main loop was given).
   HeadlessEventLoop& loop() { return loop_; }
+  // The loop everything runs on: the one given, else the host's own.
+  HcEventLoop& mainLoop() { return *mainLoop_; }
   HeadlessDocManager& documents() { return documents_; }
   HeadlessEditor& editor() { return editor_; }
   HeadlessCommandStack& commands() { return commands_; }
@@ -47,6 +53,7 @@ class HeadlessHost {
   void install();
 
   HeadlessEventLoop loop_;
+  HcEventLoop* mainLoop_;
   HeadlessEditor editor_;
   HeadlessCommandStack commands_;
   CommandLine commandLine_;

@@ -10,6 +10,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args, const ShellOpti
       options.help = true;
       continue;
     }
+    if (arg == "--trace") {
+      options.trace = true;
+      continue;
+    }
     const bool takesValue = arg == "--script" || arg == "--answers" || arg == "--module" || arg == "--resources" ||
                             arg == "--blocks";
     if (!takesValue) return {std::nullopt, "unknown argument: " + arg};
@@ -25,11 +29,15 @@ ParsedOptions parseOptions(const std::vector<std::string>& args, const ShellOpti
 }
 
 const char* usageText() {
-  return "usage: voxfolio-shell [--script FILE] [--answers FILE] [--module LIB] [--resources DIR] [--blocks DIR]\n"
+  return "usage: voxfolio-shell [--script FILE] [--answers FILE] [--trace] [--module LIB] [--resources DIR]\n"
+         "                      [--blocks DIR]\n"
          "Runs the reference host's command line with the VoxFolio module loaded: commands, LISP\n"
-         "expressions, OPEN path and CLOSE for drawings, QUIT to end. Input comes from the script or\n"
-         "the terminal; dialogs are answered from the answers file (one answer per line: OK, Cancel,\n"
-         "Yes, No, Retry, or a path or text) or on the terminal.\n";
+         "expressions, OPEN path and CLOSE for drawings, QUIT to end, and the shell's verbs (palette,\n"
+         "answer, trace, setvar, getvar, new, docs, popup; see docs/shell-ui.md). Input comes from the\n"
+         "script or the terminal; questions, menus and dialogs are answered from the answers file (one\n"
+         "answer per line: OK, Cancel, Yes, No, Retry, a path or text, a menu command number, a dialog\n"
+         "line such as \"set name Plant\" or \"press ok\"), from \"answer\" lines, or on the terminal.\n"
+         "The exit status is 1 when a line failed, 2 for a bad command line or an unreadable file.\n";
 }
 
 }  // namespace vox::shell

@@ -13,6 +13,7 @@ struct ShellOptions {
   std::string module;                  // --module FILE: the module's shared library
   std::string resources;               // --resources FOLDER: holds resources/voxfolio-messages.txt
   std::string blocks;                  // --blocks FOLDER: the block library
+  bool trace = false;                  // --trace: as "trace on" at the start
   bool help = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "platform/interaction/StreamInteraction.h"
 #include "platform/os/CaseMapping.h"
 #include "platform/os/NativePath.h"
 #include "platform/settings/SettingsFolder.h"
@@ -33,21 +34,37 @@ class ShellSession::DocumentLoads : public HcDocManagerReactor {
   HcEventLoop& loop_;
 };
 
-ShellSession::ShellSession(const ShellOptions& options, HcInteraction& interaction) : options_(options) {
+ShellSession::ShellSession(const ShellOptions& options, std::istream& input, bool interactive,
+                           const std::vector<std::wstring>& answerLines)
+    : options_(options),
+      input_(input, interactive),
+      // Without an answers file a person at the terminal is asked; not when the terminal's input
+      // is itself the script (piped).
+      terminal_(options.answers || (!options.script && !interactive)
+                    ? nullptr
+                    : std::make_unique<interaction::StreamInteraction>(std::cin, std::cout)),
+      answers_(&input_, terminal_.get()),
+      layouts_(settings::paletteLayoutPathIn(settingsFolderOrDefault())),
+      ui_(writeOut, answers_, &layouts_) {
+  for (const std::wstring& line : answerLines) answers_.queue(line);
   platform::ReferenceHostOptions hostOptions;
   hostOptions.clock = runtime::HeadlessEventLoop::Clock::kReal;
   hostOptions.settingsFolder = settingsFolderOrDefault();
   hostOptions.resourcesFolder = options.resources;
-  hostOptions.interaction = &interaction;
+  hostOptions.interaction = &answers_;
+  hostOptions.ui = &ui_;
   hostOptions.blockLibraryFolder = options.blocks;
   host_ = std::make_unique<platform::ReferenceHost>(hostOptions);
   host_->runtime().commandLine().setOutput(writeOut);
   documentLoads_ = std::make_unique<DocumentLoads>(module_, host_->runtime().loop());
   host_->runtime().documents().addReactor(documentLoads_.get());
+  verbs_ = std::make_unique<ShellVerbs>(*host_, ui_, answers_);
+  if (options.trace) verbs_->setTrace(true);
 }
 
 ShellSession::~ShellSession() {
   module_.unload();
+  verbs_.reset();
   host_->runtime().documents().removeReactor(documentLoads_.get());
   host_->runtime().commandLine().setOutput({});
 }
@@ -67,17 +84,18 @@ void ShellSession::runLoopUntilIdle() {
   }
 }
 
-int ShellSession::run(std::istream& input) {
-  std::string bytes;
-  while (std::getline(input, bytes)) {
-    if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
-    const std::wstring line = os::decodeFileName(bytes);
-    if (os::iequals(line, L"QUIT") || os::iequals(line, L"EXIT")) break;
-    host_->runtime().commandLine().queue(nullptr, line + L"\n", true);
+int ShellSession::run() {
+  while (std::optional<std::wstring> line = input_.take()) {
+    if (os::iequals(*line, L"QUIT") || os::iequals(*line, L"EXIT")) break;
+    const ShellVerbs::Outcome outcome = verbs_->run(*line, [this](const std::wstring& verbLine) {
+      host_->runtime().commandLine().print(L"Command: " + verbLine + L"\n");
+    });
+    if (outcome == ShellVerbs::Outcome::kRefused) failed_ = true;
+    if (outcome == ShellVerbs::Outcome::kNotAVerb) host_->runtime().commandLine().queue(nullptr, *line + L"\n", true);
     runLoopUntilIdle();
   }
   writeOut(L"\n");
-  return 0;
+  return failed_ ? 1 : 0;
 }
 
 }  // namespace vox::shell

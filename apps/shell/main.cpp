@@ -1,36 +1,24 @@
 // voxfolio-shell: the headless reference host with the VoxFolio module loaded.
 
+#include <unistd.h>
+
 #include <fstream>
 #include <iostream>
 
 #include "ShellOptions.h"
 #include "ShellSession.h"
-#include "platform/interaction/ScriptedInteraction.h"
-#include "platform/interaction/StreamInteraction.h"
-#include "platform/os/CaseMapping.h"
 #include "platform/os/NativePath.h"
 
 namespace {
 
-// One answer per line: a button name, or a path or text for choosers and prompts ("-": none).
-bool loadAnswers(const std::string& path, vox::interaction::ScriptedInteraction& answers) {
+// The answers file: one answer per line.
+bool loadAnswers(const std::string& path, std::vector<std::wstring>& lines) {
   std::ifstream in(path);
   if (!in) return false;
-  const std::pair<const wchar_t*, HcAnswer> buttons[] = {
-      {L"OK", HcAnswer::kOk}, {L"Cancel", HcAnswer::kCancel}, {L"Yes", HcAnswer::kYes}, {L"No", HcAnswer::kNo},
-      {L"Retry", HcAnswer::kRetry}};
   std::string bytes;
   while (std::getline(in, bytes)) {
     if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
-    const std::wstring line = vox::os::decodeFileName(bytes);
-    bool button = false;
-    for (const auto& [name, answer] : buttons) {
-      if (vox::os::iequals(line, name)) {
-        answers.queueAnswer(answer);
-        button = true;
-      }
-    }
-    if (!button) answers.queueReply(line == L"-" ? std::nullopt : std::optional<std::wstring>(line));
+    lines.push_back(vox::os::decodeFileName(bytes));
   }
   return true;
 }
@@ -50,14 +38,11 @@ int main(int argc, char** argv) {
   }
   const vox::shell::ShellOptions& options = *parsed.options;
 
-  vox::interaction::ScriptedInteraction scripted;
-  vox::interaction::StreamInteraction terminal(std::cin, std::cout);
-  if (options.answers && !loadAnswers(*options.answers, scripted)) {
+  std::vector<std::wstring> answers;
+  if (options.answers && !loadAnswers(*options.answers, answers)) {
     std::cerr << "voxfolio-shell: cannot read the answers file " << *options.answers << "\n";
     return 2;
   }
-  HcInteraction& interaction = options.answers ? static_cast<HcInteraction&>(scripted) : terminal;
-
   std::ifstream script;
   if (options.script) {
     script.open(*options.script);
@@ -66,7 +51,9 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  vox::shell::ShellSession session(options, interaction);
+  std::istream& input = options.script ? static_cast<std::istream&>(script) : std::cin;
+  const bool interactive = !options.script && ::isatty(STDIN_FILENO) != 0;
+  vox::shell::ShellSession session(options, input, interactive, answers);
   if (!session.start()) return 1;
-  return session.run(options.script ? static_cast<std::istream&>(script) : std::cin);
+  return session.run();
 }

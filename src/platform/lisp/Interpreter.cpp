@@ -94,6 +94,12 @@ bool Interpreter::evaluate(const Value& expression, Value& result, std::wstring&
 }
 
 int Interpreter::invoke(const HcResBufChain& call, HcResBufChain& result) {
+  const int status = invokeUnobserved(call, result);
+  if (invokeObserver_) invokeObserver_(call, status, result);
+  return status;
+}
+
+int Interpreter::invokeUnobserved(const HcResBufChain& call, HcResBufChain& result) {
   std::vector<Value> values = fromChain(call);
   if (values.empty() || values.front().kind != Value::Kind::kString) return kRtError;
   const std::wstring name = values.front().text;

@@ -49,8 +49,12 @@ class Interpreter : public HcLispHost {
   HcResBufChain arguments() const override { return arguments_; }
   int setResult(HcResBufChain result) override;
   int invoke(const HcResBufChain& call, HcResBufChain& result) override;
+  // Hears every call made through invoke (the module's calls into LISP) with its outcome.
+  using InvokeObserver = std::function<void(const HcResBufChain& call, int status, const HcResBufChain& result)>;
+  void setInvokeObserver(InvokeObserver observer) { invokeObserver_ = std::move(observer); }
 
  private:
+  int invokeUnobserved(const HcResBufChain& call, HcResBufChain& result);
   template <typename T>
   using NameMap = std::unordered_map<std::wstring, T, os::CaseInsensitiveHash, os::CaseInsensitiveEqual>;
   struct Environment {
@@ -76,6 +80,7 @@ class Interpreter : public HcLispHost {
   HcResBufChain arguments_;
   std::optional<HcResBufChain> result_;
   std::size_t depth_ = 0;
+  InvokeObserver invokeObserver_;
 };
 
 }  // namespace vox::lisp

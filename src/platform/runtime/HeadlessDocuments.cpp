@@ -98,13 +98,24 @@ HcDocument* HeadlessDocManager::appContextOpenDocument(const std::wstring& fileN
   return doc;
 }
 
+HeadlessDocument* HeadlessDocManager::newDocument() {
+  std::wstring name;
+  for (int n = 1; name.empty() || find(name) != nullptr; ++n)
+    name = os::qualify(L"Drawing" + std::to_wstring(n) + L".dwg", os::currentFolder());
+  documents_.push_back(std::make_unique<HeadlessDocument>(name, false, false));
+  HeadlessDocument* doc = documents_.back().get();
+  notify([&](HcDocManagerReactor& r) { r.documentCreated(doc); });
+  activateDocument(doc);
+  return doc;
+}
+
 bool HeadlessDocManager::closeDocument(HcDocument* doc) {
   const auto it = std::find_if(documents_.begin(), documents_.end(), [&](const auto& d) { return d.get() == doc; });
   if (it == documents_.end()) return false;
   notify([&](HcDocManagerReactor& r) { r.documentToBeDestroyed(doc); });
   const std::unique_ptr<HeadlessDocument> closing = std::move(*it);
   documents_.erase(it);
-  if (!closing->isReadOnly()) removeDrawingLock(*closing);
+  if (!closing->isReadOnly() && closing->isTitled()) removeDrawingLock(*closing);
   if (current_ == closing.get()) current_ = nullptr;
   notify([&](HcDocManagerReactor& r) { r.documentDestroyed(closing->fileName()); });
   if (current_ == nullptr && !documents_.empty()) activateDocument(documents_.back().get());

@@ -16,7 +16,8 @@ namespace vox::runtime {
 
 class HeadlessDocument : public HcDocument {
  public:
-  HeadlessDocument(std::wstring fileName, bool readOnly) : fileName_(std::move(fileName)), readOnly_(readOnly) {}
+  HeadlessDocument(std::wstring fileName, bool readOnly, bool titled = true)
+      : fileName_(std::move(fileName)), readOnly_(readOnly), titled_(titled) {}
 
   std::wstring fileName() const override { return fileName_; }
   bool isReadOnly() const override { return readOnly_; }
@@ -27,10 +28,13 @@ class HeadlessDocument : public HcDocument {
   // Busy while a command or LISP evaluation runs; the input-context reactors hear each change.
   void setQuiescent(bool quiescent);
   std::size_t inputContextReactorCount() const { return reactors_.size(); }
+  // False for a new drawing that was never saved under a name of its own (DWGTITLED 0).
+  bool isTitled() const { return titled_; }
 
  private:
   std::wstring fileName_;
   bool readOnly_;
+  bool titled_;
   bool quiescent_ = true;
   std::vector<HcEdInputContextReactor*> reactors_;
 };
@@ -54,6 +58,9 @@ class HeadlessDocManager : public HcDocManager {
   void executeInApplicationContext(std::function<void()> fn) override;
   HcDocument* appContextOpenDocument(const std::wstring& fileName, bool readOnly) override;
   bool closeDocument(HcDocument* doc) override;
+  // A new, never saved drawing "DrawingN.dwg" in the current folder (no file, no drawing lock),
+  // made current.
+  HeadlessDocument* newDocument();
   bool activateDocument(HcDocument* doc) override;
   void pushResourceHandle() override { ++resourceDepth_; }
   void popResourceHandle() override;

@@ -10,6 +10,7 @@ HeadlessHost::HeadlessHost(HeadlessEventLoop::Clock clock, const HostParts& part
       services_(variables_, commandLine_),
       parts_(parts) {
   commandLine_.setDocuments(&documents_);
+  services_.setDocuments(&documents_);
   registry_.add(std::wstring(kHcEditorEntry), &editor_);
   registry_.add(std::wstring(kHcRegisteredCommandsEntry), &commands_);
   variables_.onChanged([this](const std::wstring& name) {
@@ -39,6 +40,7 @@ void HeadlessHost::install() {
   runtime.settings = parts_.settings;
   runtime.interaction = parts_.interaction;
   runtime.messages = parts_.messages;
+  runtime.ui = parts_.ui;
   hcInstallHostRuntime(runtime);
 }
 

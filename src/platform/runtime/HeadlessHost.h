@@ -25,6 +25,7 @@ struct HostParts {
   HcSettingsStore* settings = nullptr;
   HcInteraction* interaction = nullptr;
   HcMessageCatalog* messages = nullptr;
+  HcUiHost* ui = nullptr;
 };
 
 class HeadlessHost {
@@ -47,6 +48,7 @@ class HeadlessHost {
   HeadlessCommandStack& commands() { return commands_; }
   CommandLine& commandLine() { return commandLine_; }
   SystemVariables& variables() { return variables_; }
+  HeadlessHostServices& services() { return services_; }
   HeadlessDynamicLinker& linker() { return linker_; }
 
  private:

@@ -1,7 +1,9 @@
 #include "platform/runtime/HeadlessHostServices.h"
 
 #include "host/HcInteraction.h"
+#include "platform/os/CaseMapping.h"
 #include "platform/runtime/CommandLine.h"
+#include "platform/runtime/HeadlessDocuments.h"
 #include "platform/runtime/SystemVariables.h"
 
 namespace vox::runtime {
@@ -9,7 +11,13 @@ namespace vox::runtime {
 HeadlessHostServices::HeadlessHostServices(SystemVariables& variables, CommandLine& commandLine)
     : variables_(variables), commandLine_(commandLine) {}
 
-std::optional<HcResBuf> HeadlessHostServices::getVar(const std::wstring& name) const { return variables_.get(name); }
+std::optional<HcResBuf> HeadlessHostServices::getVar(const std::wstring& name) const {
+  // Whether the current drawing has a name of its own belongs to the drawing.
+  if (documents_ != nullptr && os::iequals(name, L"DWGTITLED"))
+    if (const HeadlessDocument* current = documents_->current(); current != nullptr && !current->isTitled())
+      return HcResBuf{kRtShort, static_cast<std::int16_t>(0)};
+  return variables_.get(name);
+}
 
 bool HeadlessHostServices::setVar(const std::wstring& name, const HcResBuf& value) {
   if (!variables_.get(name)) return false;  // the host knows its variables; no new ones

@@ -14,6 +14,7 @@ class HcInteraction;
 namespace vox::runtime {
 
 class CommandLine;
+class HeadlessDocManager;
 class SystemVariables;
 
 class HeadlessHostServices : public HcHostServices {
@@ -21,6 +22,8 @@ class HeadlessHostServices : public HcHostServices {
   HeadlessHostServices(SystemVariables& variables, CommandLine& commandLine);
 
   void setInteraction(HcInteraction* interaction) { interaction_ = interaction; }
+  // The documents whose current one answers DWGTITLED (borrowed, may be null).
+  void setDocuments(const HeadlessDocManager* documents) { documents_ = documents; }
 
   std::optional<HcResBuf> getVar(const std::wstring& name) const override;
   bool setVar(const std::wstring& name, const HcResBuf& value) override;
@@ -36,6 +39,7 @@ class HeadlessHostServices : public HcHostServices {
   SystemVariables& variables_;
   CommandLine& commandLine_;
   HcInteraction* interaction_ = nullptr;
+  const HeadlessDocManager* documents_ = nullptr;
 };
 
 class HeadlessDynamicLinker : public HcDynamicLinker {

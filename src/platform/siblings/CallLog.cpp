@@ -21,6 +21,7 @@ std::wstring SiblingCall::text() const { return name + L"(" + joined(args) + L")
 
 void CallLog::record(std::wstring name, std::initializer_list<std::wstring> args) {
   calls_.push_back(SiblingCall{std::move(name), std::vector<std::wstring>(args)});
+  if (observer_) observer_(calls_.back());
 }
 
 std::vector<std::wstring> CallLog::lines() const {

@@ -3,6 +3,7 @@
 // as text, so integration tests can see what the module asked of the siblings.
 
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -29,9 +30,12 @@ class CallLog {
   // How many calls of `name` were received.
   std::size_t count(std::wstring_view name) const;
   void clear() { calls_.clear(); }
+  // Hears each call as it is recorded (the shell's trace).
+  void setObserver(std::function<void(const SiblingCall&)> observer) { observer_ = std::move(observer); }
 
  private:
   std::vector<SiblingCall> calls_;
+  std::function<void(const SiblingCall&)> observer_;
 };
 
 // Argument texts: a flag as "1" / "0", a list as "[a, b]", a null string as "null".

@@ -1,0 +1,144 @@
+#include "platform/textui/TextRender.h"
+
+#include <sstream>
+
+namespace vox::textui {
+namespace {
+
+std::wstring flag(bool on, const wchar_t* name) { return on ? std::wstring(L" {") + name + L"}" : std::wstring(); }
+
+void renderTreeNode(HcTreeController& tree, HcNodeId id, int level, std::wostringstream& out) {
+  const std::optional<HcTreeNodeView> node = tree.node(id);
+  if (!node) return;
+  const std::wstring indent(static_cast<std::size_t>(4 + 2 * level), L' ');
+  const bool isProject = node->parent == 0;
+  out << indent;
+  if (isProject) out << (node->expanded ? L"- " : L"+ ");
+  out << node->text << flag(node->caret, L"caret") << flag(node->selected, L"selected") << flag(node->bold, L"bold");
+  for (const std::wstring& mark : node->marks) out << L" {" << mark << L'}';
+  out << L'\n';
+  if (isProject && node->expanded)
+    for (const HcNodeId child : tree.children(id)) renderTreeNode(tree, child, level + 1, out);
+}
+
+void renderTab(HcProjectTabController& tab, std::wostringstream& out) {
+  out << L"  buttons:";
+  for (const HcToolButtonView& button : tab.buttons())
+    out << L' ' << (button.enabled ? button.name : L"[" + button.name + L"]");
+  out << L'\n';
+}
+
+void renderCombo(HcComboController& combo, std::wostringstream& out) {
+  const HcComboFace face = combo.face(0);
+  static const wchar_t* const kMarks[] = {L"none", L"green", L"red", L"yellow"};
+  out << L"  combo: " << quoted(face.text);
+  if (face.lock != HcLockMark::kNone)
+    out << L" [lock: " << kMarks[static_cast<int>(face.lock)] << L' ' << quoted(face.lockTooltip) << L']';
+  out << L'\n';
+  const std::vector<HcComboItemView> items = combo.items();
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    out << L"    " << i << L' ' << (items[i].separator ? L"---" : items[i].text)
+        << flag(static_cast<int>(i) == combo.currentIndex(), L"current") << flag(items[i].checked, L"checked")
+        << (items[i].enabled ? L"" : L" [greyed]") << L'\n';
+  }
+}
+
+void renderPages(HcProjectTabController& tab, std::wostringstream& out) {
+  out << L"  page: " << (tab.bottomPage() == 0 ? L"details" : L"preview") << L'\n';
+  if (tab.bottomPage() == 0) {
+    std::wistringstream lines(tab.detailsText());
+    for (std::wstring line; std::getline(lines, line);) out << L"    " << line << L'\n';
+  } else {
+    const std::size_t bytes = tab.previewImage().size();
+    out << L"    " << (bytes == 0 ? std::wstring(L"(no preview)") : L"(thumbnail, " + std::to_wstring(bytes) + L" bytes)")
+        << L'\n';
+  }
+}
+
+void renderEntries(const std::vector<HcMenuEntry>& entries, int level, std::wostringstream& out) {
+  const std::wstring indent(static_cast<std::size_t>(2 + 2 * level), L' ');
+  for (const HcMenuEntry& entry : entries) {
+    if (entry.isSeparator()) {
+      out << indent << L"---\n";
+    } else if (entry.isSubMenu()) {
+      out << indent << L"> " << entry.text << (entry.greyed ? L"  [greyed]" : L"") << L'\n';
+      renderEntries(entry.children, level + 1, out);
+    } else {
+      out << indent << entry.command << L' ' << entry.text << (entry.checked ? L"  [checked]" : L"")
+          << (entry.greyed ? L"  [greyed]" : L"") << L'\n';
+    }
+  }
+}
+
+std::wstring fieldValue(const HcDialogField& field) {
+  switch (field.kind) {
+    case HcFieldKind::kCheck:
+      return field.value == L"1" ? L"[x]" : L"[ ]";
+    case HcFieldKind::kRadio:
+    case HcFieldKind::kChoice:
+    case HcFieldKind::kList: {
+      std::wstring text = quoted(field.value) + L" of (";
+      for (std::size_t i = 0; i < field.choices.size(); ++i) text += (i > 0 ? L" | " : L"") + quoted(field.choices[i]);
+      return text + L")";
+    }
+    default:
+      return quoted(field.value);
+  }
+}
+
+}  // namespace
+
+std::wstring quoted(const std::wstring& text) {
+  std::wstring out = L"\"";
+  for (const wchar_t c : text) {
+    if (c == L'"' || c == L'\\') out += L'\\';
+    if (c == L'\n' || c == L'\r' || c == L'\t') {
+      out += c == L'\n' ? L"\\n" : c == L'\r' ? L"\\r" : L"\\t";
+      continue;
+    }
+    out += c;
+  }
+  return out + L"\"";
+}
+
+std::wstring renderPalette(HcPaletteSetController& paletteSet) {
+  std::wostringstream out;
+  out << L"palette " << quoted(paletteSet.caption()) << (paletteSet.isVisible() ? L" {shown}" : L" {hidden}") << L'\n';
+  HcProjectTabController* tab = paletteSet.projectTab();
+  if (tab != nullptr) renderTab(*tab, out);
+  if (HcComboController* combo = paletteSet.combo()) renderCombo(*combo, out);
+  if (HcTreeController* tree = paletteSet.tree()) {
+    out << L"  tree:\n";
+    for (const HcNodeId root : tree->roots()) renderTreeNode(*tree, root, 0, out);
+  }
+  if (tab != nullptr) renderPages(*tab, out);
+  return out.str();
+}
+
+std::wstring renderMenu(const HcMenu& menu) {
+  std::wostringstream out;
+  out << L"menu " << menu.name << L'\n';
+  renderEntries(menu.entries, 0, out);
+  return out.str();
+}
+
+std::wstring renderDialog(const HcDialogController& dialog) {
+  std::wostringstream out;
+  out << L"dialog " << dialog.name() << L' ' << quoted(dialog.title()) << L'\n';
+  const std::vector<std::wstring> pages = dialog.pages();
+  if (!pages.empty()) {
+    out << L"  pages:";
+    for (std::size_t i = 0; i < pages.size(); ++i)
+      out << L' ' << (static_cast<int>(i) == dialog.currentPage() ? L"[" + pages[i] + L"]" : quoted(pages[i]));
+    out << L'\n';
+  }
+  for (const HcDialogField& field : dialog.fields())
+    out << L"  " << field.id << L" = " << fieldValue(field) << (field.enabled ? L"" : L"  [greyed]") << L'\n';
+  out << L"  buttons:";
+  for (const HcDialogButton& button : dialog.buttons())
+    out << L' ' << button.id << (button.enabled ? L"" : L"[greyed]") << (button.isDefault ? L"{default}" : L"");
+  out << L'\n';
+  return out.str();
+}
+
+}  // namespace vox::textui

@@ -107,9 +107,9 @@ HcAnswer ShellAnswers::messageBox(const std::wstring& text, const std::wstring& 
 }
 
 std::optional<std::wstring> ShellAnswers::reply(const std::wstring& title) {
-  const std::optional<std::wstring> line = takeIf([](const std::wstring& l) { return !buttonAnswer(l); }, true);
+  std::optional<std::wstring> line = takeIf([](const std::wstring& l) { return !buttonAnswer(l); }, true);
+  if (line && *line == L"-") line.reset();
   if (trace_) trace_(L"chooser " + textui::quoted(title) + L" -> " + (line ? textui::quoted(*line) : L"none"));
-  if (!line || *line == L"-") return std::nullopt;
   return line;
 }
 

@@ -77,7 +77,7 @@ void ShellVerbs::setTrace(bool on) {
          : nullptr);
   host_.lisp().setInvokeObserver(on ? lisp::Interpreter::InvokeObserver([line](const HcResBufChain& call, int status,
                                                                                  const HcResBufChain& result) {
-    line(L"lisp " + chainText(call) + L" -> " + (status == kRtNorm ? chainText(result) : std::wstring(L"error")));
+    line(L"lisp (" + chainText(call) + L") -> " + (status == kRtNorm ? chainText(result) : std::wstring(L"error")));
   })
                                     : nullptr);
   if (siblings::SiblingStandIns* siblings = host_.siblings())

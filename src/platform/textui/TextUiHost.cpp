@@ -71,6 +71,12 @@ bool nodeMatches(const std::wstring& text, const std::wstring& name) {
   return text.size() > name.size() && text[name.size()] == L' ' && os::iequals(text.substr(0, name.size()), name);
 }
 
+bool isTreeVerb(const std::wstring& verb) {
+  for (const wchar_t* known : {L"click", L"dblclick", L"key", L"menu", L"expand", L"collapse", L"rename"})
+    if (verb == known) return true;
+  return false;
+}
+
 // Remembers the tree's requests that the text host must answer: a label edit to begin.
 class EditRequests : public HcTreeListener {
  public:
@@ -124,7 +130,6 @@ void TextUiHost::showPaletteSet(HcPaletteSetController& paletteSet, bool show) {
     layoutHandedOver_ = true;
     layouts_->handTo(paletteSet);
   }
-  print(renderPalette(paletteSet));
 }
 
 void TextUiHost::placePaletteSet(HcPaletteSetController& paletteSet, HcDockSide side) {
@@ -261,6 +266,8 @@ bool TextUiHost::paletteVerb(const std::vector<std::wstring>& words) {
     done = true;
   } else if (verb == L"choose") {
     return refuse(L"palette: no menu is open (right-click with \"palette menu\" first)");
+  } else if (!isTreeVerb(verb)) {
+    return refuse(L"palette: unknown verb \"" + verb + L"\"");
   } else {
     HcTreeController* tree = paletteSet_->tree();
     if (tree == nullptr) return refuse(L"palette: the palette has no project tree");
@@ -325,7 +332,7 @@ bool TextUiHost::treeVerb(HcTreeController& tree, const std::wstring& verb, cons
     editRequest_.reset();
     tree.endEdit(*node, args[1]);
   } else {
-    return refuse(L"palette: unknown verb \"" + verb + L"\" or wrong arguments");
+    return refuse(L"palette: wrong arguments for \"" + verb + L"\"");
   }
   return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The host's UI service for a terminal or a script: the palette, menus and dialogs are printed
-// in the text forms of TextRender, and the user's input arrives as verb lines. A menu or a
+// in the text forms of TextRender, and the user's input arrives as verb lines. The palette is
+// printed when a verb asks for it (showing or hiding it prints nothing, so a script's output
+// holds only what it asked for). A menu or a
 // dialog that the module pops up takes its answers from an AnswerSource (the answers file,
 // "answer" lines, or the next script lines written for it); when none is left a menu chooses
 // nothing and a dialog is cancelled. Every refused input gives one line starting with the

@@ -64,6 +64,8 @@ bool VoxPrmProjectManager::reReadProject(const wchar_t* projectID) {
   VoxPrmProject* project = getProject(indexOf(id));
   if (project == nullptr) return false;
   onPreProjectReRead(id);
+  project = getProject(indexOf(id));  // a handler may have closed it
+  if (project == nullptr) return false;
   const std::wstring stored = project->getProjectID();
   if (!project->readProject(stored)) return false;
   onProjectReRead(id);

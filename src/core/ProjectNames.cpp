@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/os/CaseMapping.h"
+#include "platform/os/WinPath.h"
 
 namespace vox::core {
 namespace {
@@ -41,7 +42,8 @@ std::wstring projectNameFromId(std::wstring_view projectId) {
 
 std::wstring taskFileNameForProject(std::wstring_view projectId) {
   const std::wstring id = normaliseProjectId(projectId);
-  return joined(folderPart(id), projectNameFromId(id) + L"_update.mdb");
+  std::wstring task = joined(folderPart(id), projectNameFromId(id) + L"_update.mdb");
+  return os::fitsMaxPath(task) ? task : std::wstring();
 }
 
 std::optional<std::wstring> projectFileNameFromTaskName(std::wstring_view taskPath) {

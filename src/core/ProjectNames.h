@@ -16,7 +16,8 @@ std::wstring normaliseProjectId(std::wstring_view path);
 std::wstring projectNameFromId(std::wstring_view projectId);
 
 // The task file: the project's name plus "_update.mdb" in the project file's folder
-// ("C:\Work\Plant 7.wdp" gives "C:\Work\PLANT 7_update.mdb").
+// ("C:\Work\Plant 7.wdp" gives "C:\Work\PLANT 7_update.mdb"); empty when that path would not
+// fit a 260-character path buffer, so no project has a task file.
 std::wstring taskFileNameForProject(std::wstring_view projectId);
 
 // The project file a task file belongs to: the part of its upper-cased name before

@@ -167,7 +167,9 @@ bool VoxPrmProjectManager::generateProjectFileNameFromTaskName(const std::wstrin
 
 bool VoxPrmProjectManager::projectHasTasks(const wchar_t* projectID) const {
   const std::wstring id = resolve(projectID);
-  return !id.empty() && vox::os::fileExists(vox::core::taskFileNameForProject(id));
+  if (id.empty()) return false;
+  const std::wstring task = vox::core::taskFileNameForProject(id);
+  return !task.empty() && vox::os::fileExists(task);
 }
 
 // --- Opening, closing, activating -----------------------------------------------------------------
@@ -175,6 +177,7 @@ bool VoxPrmProjectManager::projectHasTasks(const wchar_t* projectID) const {
 void VoxPrmProjectManager::monitorProjectFiles(const std::wstring& projectID, bool on) {
   if (!m_fileNotifier) return;
   for (const std::wstring& path : {projectID, vox::core::lockFileNameFor(projectID), vox::core::taskFileNameForProject(projectID)}) {
+    if (path.empty()) continue;  // a task file name too long for a path
     if (on) {
       m_fileNotifier->monitorFile(path);
     } else {
@@ -234,7 +237,9 @@ bool VoxPrmProjectManager::closeProject(const wchar_t* projectID, bool force) {
 }
 
 bool VoxPrmProjectManager::closeProject(int index) {
-  if (index < 0 || index >= getProjectCount()) throw std::out_of_range("closeProject: no open project at this index");
+  if (index < 0 || index >= getProjectCount()) {
+    throw std::invalid_argument("closeProject: no open project at index " + std::to_string(index));
+  }
   const auto at = m_projects.begin() + index;
   if (at->get() == m_activeProject) m_activeProject = nullptr;
   m_projects.erase(at);
@@ -268,7 +273,8 @@ bool VoxPrmProjectManager::setActiveProject(const wchar_t* projectID) {
   m_activeProjectID = id;
   m_activeProject = project;
   onProjectSetActive(id);
-  if (!previous.empty()) onProjectDeactivate(previous);
+  // Re-activating the ID that stayed active after a forced close deactivates nothing.
+  if (!previous.empty() && !vox::os::iequals(previous, id)) onProjectDeactivate(previous);
   enforceOpenProjectLimit();
   onProjectActived(id);
   return true;

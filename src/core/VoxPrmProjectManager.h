@@ -57,7 +57,7 @@ class VoxPrmProjectManager {
   // Unless `force`, the active project is not closed.
   bool closeProject(const wchar_t* projectID, bool force);
   // Destroys the project at `index` alone: no event, no monitoring change, the active ID kept.
-  // Throws std::out_of_range for an index outside the list.
+  // Throws std::invalid_argument for an index outside the list.
   bool closeProject(int index);
   bool closeAllNonActiveProjects();
   bool setActiveProject(const wchar_t* projectID);

@@ -103,6 +103,28 @@ TEST_F(FileChanges, AReReadReplacesTheContentInPlace) {
   EXPECT_FALSE(manager.reReadProject(nullptr));  // nothing active
 }
 
+// Closes a project when it is about to be re-read, as a sibling module may.
+class ClosingOnPreReRead : public VoxPrmProjectEventReceiver {
+ public:
+  explicit ClosingOnPreReRead(VoxPrmProjectManager& manager) : manager_(manager) {
+    manager.events().preProjectReRead.subscribe(this, &ClosingOnPreReRead::onPreReRead);
+  }
+  ~ClosingOnPreReRead() override { manager_.unsubscribeAll(this); }
+
+ private:
+  void onPreReRead(const std::wstring& id) { manager_.closeProject(id.c_str(), true); }
+  VoxPrmProjectManager& manager_;
+};
+
+TEST_F(FileChanges, AProjectClosedByAPreReReadHandlerIsNotReRead) {
+  ChangeRecorder recorder(manager, host().loop());
+  ClosingOnPreReRead closer(manager);
+  EXPECT_FALSE(manager.reReadProject(p.c_str()));
+  EXPECT_EQ(manager.getProjectIndex(p.c_str()), -1);
+  EXPECT_TRUE(recorder.events.empty()) << "a closed project was announced as re-read";
+  EXPECT_EQ(manager.getProjectCount(), 1);
+}
+
 TEST_F(FileChanges, LockTaskAndReadOnlyChangesBecomeEvents) {
   ChangeRecorder recorder(manager, host().loop());
   manager.onFileCreated((p + L".FLL").c_str());

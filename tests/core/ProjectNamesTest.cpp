@@ -22,6 +22,14 @@ TEST(ProjectNames, NameTaskFileAndBack) {
   EXPECT_EQ(lockFileNameFor(L"C:\\p\\Plant.wdp"), L"C:\\p\\Plant.wdp.FLL");
 }
 
+TEST(ProjectNames, ATaskFileNameMustFitAPathBuffer) {
+  // "C:\" + folder + "\" + name + "_update.mdb": 3 + 1 + 11 characters around the two parts.
+  const std::wstring folder(200, L'f');
+  const std::wstring fits(259 - 15 - folder.size(), L'n');
+  EXPECT_EQ(taskFileNameForProject(L"C:\\" + folder + L"\\" + fits + L".wdp").size(), 259u);
+  EXPECT_EQ(taskFileNameForProject(L"C:\\" + folder + L"\\" + fits + L"n.wdp"), L"");
+}
+
 TEST(PendingRequests, AWalkPicksUpRequestsAddedMeanwhileAndIsNeverReentered) {
   PendingRequestQueue queue;
   queue.enqueue({PendingRequest::kRereadOnLispSide, {}});

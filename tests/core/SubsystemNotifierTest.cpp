@@ -59,6 +59,20 @@ TEST_F(SubsystemNotifier, ActivationOpensTheProjectWithTheMonitorAndTellsTheCore
   EXPECT_NE(std::find(lines.begin(), lines.end(), L"PmCloseProject(T\\P.wdp)"), lines.end());  // deactivated
 }
 
+TEST_F(SubsystemNotifier, ReActivatingAForceClosedProjectLeavesItOpenInTheMonitor) {
+  VoxPrmSubsystemNotifier notifier;
+  openDrawing(L"D.dwg");
+  const std::wstring p = project("P.wdp", plant);
+  ASSERT_TRUE(manager.openProject(p.c_str(), true, false));
+  ASSERT_TRUE(manager.closeProject(p.c_str(), true));
+  log().clear();
+  ASSERT_TRUE(manager.openProject(p.c_str(), true, false));
+  const Lines lines = siblingLines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), L"PmCloseProject(T\\P.wdp)"), 0) << "calls: " << testing::PrintToString(lines);
+  EXPECT_EQ(lines.back(), L"GblPm_SetCurrent_Project(T\\P.wdp)");
+}
+
 TEST_F(SubsystemNotifier, InAHelperProcessOnlyTheActiveProjectIsPassedOn) {
   siblings::SiblingStandIns helper(nullptr, L"", [](const std::string& name) -> std::optional<std::string> {
     if (name == "VOXFOLIO_PM_HELPER") return "1";

@@ -92,10 +92,30 @@ TEST_F(ProjectManager, AForcedCloseOfTheActiveProjectLeavesItsIdActive) {
   EXPECT_FALSE(manager.getActiveProjectID(active));
   EXPECT_EQ(active, L"unchanged");
 
-  ASSERT_TRUE(manager.openProject(a.c_str(), true, false));  // re-opened: active again
+  // Re-opened and activated: active again, and nothing is deactivated, since the previous
+  // active ID names the same project (in any letter case).
+  ASSERT_TRUE(manager.openProject(a.c_str(), true, false));
   EXPECT_EQ(GetActiveProject(), manager.getProject(a.c_str()));
-  EXPECT_EQ(recorder.events, (Events{L"close A", L"open A", L"setActive A", L"deactivate A", L"actived A"}));
-  EXPECT_THROW(manager.closeProject(5), std::out_of_range);
+  ASSERT_TRUE(manager.closeProject(a.c_str(), true));
+  ASSERT_TRUE(manager.openProject(a.c_str(), false, false));
+  ASSERT_TRUE(manager.setActiveProject(os::toLower(a).c_str()));
+  EXPECT_EQ(GetActiveProject(), manager.getProject(a.c_str()));
+  EXPECT_EQ(recorder.events, (Events{L"close A", L"open A", L"setActive A", L"actived A", L"close A", L"open A",
+                                     L"setActive A", L"actived A"}));
+
+  ASSERT_TRUE(manager.closeProject(a.c_str(), true));
+  recorder.events.clear();
+  ASSERT_TRUE(manager.setActiveProject(b.c_str()));  // another project: the closed one is deactivated
+  EXPECT_EQ(recorder.events, (Events{L"setActive B", L"deactivate A", L"actived B"}));
+}
+
+TEST_F(ProjectManager, ClosingByAnIndexOutsideTheListIsAnArgumentError) {
+  ASSERT_TRUE(manager.openProject(project("A.wdp").c_str(), false, false));
+  EXPECT_THROW(manager.closeProject(1), std::invalid_argument);
+  EXPECT_THROW(manager.closeProject(-1), std::invalid_argument);
+  EXPECT_EQ(manager.getProjectCount(), 1);
+  EXPECT_TRUE(manager.closeProject(0));
+  EXPECT_EQ(manager.getProjectCount(), 0);
 }
 
 TEST_F(ProjectManager, ClosingAllButTheActiveRaisesOneEventAndNoCloses) {

@@ -29,7 +29,9 @@ bool folderUsable(const std::wstring& path) {
 
 // Whether another program has the drawing open: it cannot be taken for writing.
 bool drawingTakenElsewhere(const std::wstring& drawing) {
-  return !os::LockedFile::acquire(drawing, os::LockedFile::Disposition::kOpenExisting).has_value();
+  return !os::LockedFile::acquire(drawing, os::LockedFile::Disposition::kOpenExisting, nullptr,
+                                  os::LockedFile::Links::kFollow)
+              .has_value();
 }
 
 struct Outputs {

@@ -10,7 +10,9 @@ bool _lockFile::openForReading(bool* refused) {
   vox::os::OsError error;
   m_reader = vox::os::SharedReader::open(m_path, &error);
   m_openedForReading = true;
-  if (refused != nullptr) *refused = !m_reader && error.code != ENOENT && vox::os::pathExists(m_path);
+  // A link in place of the file is refused without being followed, even when it leads nowhere.
+  if (refused != nullptr)
+    *refused = !m_reader && (error.code == ELOOP || (error.code != ENOENT && vox::os::pathExists(m_path)));
   return m_reader.has_value();
 }
 

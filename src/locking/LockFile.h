@@ -2,7 +2,8 @@
 // One lock file, ours or someone else's. Opened for writing it is a held lock: created or
 // truncated, open for reading and writing, others may only read it. Opened for reading it is a
 // look at another holder's file, denying nothing. Reads and writes never throw; a file error
-// makes the operation answer false.
+// makes the operation answer false. A symbolic link is never followed, neither to create nor to
+// read a lock file: a link where the lock file belongs is a file someone holds closed to us.
 
 #include <optional>
 #include <string>

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "locking/CurrentIdentity.h"
 #include "locking/DrawingLockStatus.h"
 #include "locking/LockText.h"
@@ -81,6 +83,22 @@ TEST_F(DrawingStatus, ADrawingHeldElsewhereWithoutDwl) {
   EXPECT_EQ(status(temp.path(L"B01.dwg")), kLockedHolderUnknown);
   EXPECT_EQ(status(temp.path(L"A01.dwg")), kLockedByMe);  // open here writable: our own identity
   EXPECT_EQ(holder, ownHolder());
+}
+
+TEST_F(DrawingStatus, ALinkInPlaceOfTheDwlIsAHolderNobodyCanRead) {
+  writeNative(temp.native("A01.dwg"), "{}");
+  writeDwl("elsewhere.txt", L"ann\nPC9 Ann Smith\nMonday  10:00");
+  std::filesystem::create_symlink(temp.native("elsewhere.txt"), temp.native("A01.dwl"));
+  EXPECT_EQ(status(temp.path(L"A01.dwg")), kLockedHolderUnknown);
+  EXPECT_TRUE(holder.empty()) << "read through the link: " << std::string(holder.begin(), holder.end());
+}
+
+TEST_F(DrawingStatus, OpeningADrawingNeverWritesItsDwlThroughALink) {
+  writeNative(temp.native("A01.dwg"), "{}");
+  std::filesystem::create_symlink(temp.native("planted"), temp.native("A01.dwl"));
+  EXPECT_TRUE(openDrawing(L"A01.dwg"));  // the drawing still opens
+  EXPECT_FALSE(std::filesystem::exists(temp.native("planted"))) << "the drawing lock went through the link";
+  EXPECT_TRUE(std::filesystem::is_symlink(temp.native("A01.dwl")));
 }
 
 TEST_F(DrawingStatus, UnreadableDwlsAndBadArguments) {

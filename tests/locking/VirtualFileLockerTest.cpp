@@ -3,6 +3,7 @@
 // other as two processes would.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -168,6 +169,35 @@ TEST_F(Locker, LockTextsAreNarrowInTheCodePage) {
   std::wstring text;
   EXPECT_EQ(jerome.whoLocked(plant.c_str(), text), kLockedByMe);
   EXPECT_EQ(text, L"jérôme\nPC7 Jérôme Dœ\nd  t");
+}
+
+TEST_F(Locker, ALinkInPlaceOfTheLockFileIsAHolderNobodyCanReadAndIsNeverFollowed) {
+  // A link leading nowhere: following it would create the file it names.
+  std::filesystem::create_symlink(dir.native("planted"), lockNative);
+  EXPECT_TRUE(jdoe.isLocked(plant.c_str()));
+  EXPECT_FALSE(jdoe.lockFile(plant.c_str()));
+  EXPECT_FALSE(exists(dir.native("planted"))) << "the lock went through the link";
+  std::wstring text, holder, machine, time;
+  EXPECT_EQ(jdoe.whoLocked(plant.c_str(), text), kLockedHolderUnknown);
+  EXPECT_EQ(jdoe.whoLocked(plant.c_str(), holder, machine, time), kLockedHolderUnknown);
+  EXPECT_TRUE(std::filesystem::is_symlink(lockNative)) << "the link is not ours to delete";
+
+  // A link to a readable lock text of this very user is still not read, nor its target truncated.
+  std::filesystem::remove(lockNative);
+  writeNative(dir.native("target"), "jdoe\nPC7 John Doe\nMonday  10:00");
+  std::filesystem::create_symlink(dir.native("target"), lockNative);
+  EXPECT_EQ(jdoe.whoLocked(plant.c_str(), text), kLockedHolderUnknown);
+  EXPECT_FALSE(jdoe.lockFile(plant.c_str()));
+  EXPECT_EQ(readNative(dir.native("target")), "jdoe\nPC7 John Doe\nMonday  10:00");
+  EXPECT_EQ(jdoe.heldLockCount(), 0u);
+}
+
+TEST_F(Locker, AFifoInPlaceOfTheLockFileNeitherBlocksNorIsRead) {
+  ASSERT_EQ(::mkfifo(lockNative.c_str(), 0600), 0);
+  std::wstring text;
+  EXPECT_EQ(jdoe.whoLocked(plant.c_str(), text), kLockedHolderUnknown);
+  EXPECT_FALSE(jdoe.lockFile(plant.c_str()));
+  EXPECT_TRUE(std::filesystem::is_fifo(lockNative));
 }
 
 // The manager's pass-through with the real locker behind it.

@@ -73,6 +73,28 @@ TEST(LockedFile, ARemovedHolderNeverDeletesItsSuccessor) {
   EXPECT_EQ(removeUnheldLockFile(path), StaleLockResult::kHeld);
 }
 
+TEST(LockedFile, LinksAtThePathAreRefusedUnlessAskedToFollow) {
+  const TempDir dir;
+  writeNative(dir.native("target"), "kept");
+  std::filesystem::create_symlink(dir.native("target"), dir.native("P.wdp.FLL"));
+  const std::wstring path = dir.path(L"P.wdp.FLL");
+
+  OsError error;
+  EXPECT_FALSE(LockedFile::acquire(path, Disposition::kOpenOrCreate, &error));
+  EXPECT_EQ(error.code, ELOOP);
+  EXPECT_EQ(removeUnheldLockFile(path), StaleLockResult::kHeld);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.native("P.wdp.FLL")));
+  EXPECT_FALSE(SharedReader::open(path, &error));
+  EXPECT_EQ(error.code, ELOOP);
+  EXPECT_EQ(readNative(dir.native("target")), "kept");
+
+  // A drawing reached through a link is still the drawing.
+  std::optional<LockedFile> followed =
+      LockedFile::acquire(path, Disposition::kOpenExisting, nullptr, LockedFile::Links::kFollow);
+  ASSERT_TRUE(followed);
+  EXPECT_FALSE(LockedFile::acquire(dir.path(L"target"), Disposition::kOpenExisting));
+}
+
 TEST(SharedReader, ReadsBelowTheLimitOnly) {
   const TempDir dir;
   writeNative(dir.native("short"), std::string(1023, 'a'));

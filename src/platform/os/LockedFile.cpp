@@ -26,12 +26,19 @@ bool tryWriteLock(int fd) {
   return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
 }
 
-// Whether `native` still names the file open as `fd`.
-bool stillNamed(int fd, const std::string& native) {
+// Whether `native` still names the file open as `fd` (a link to it put in its place does not).
+bool stillNamed(int fd, const std::string& native, LockedFile::Links links) {
   struct stat open {};
   struct stat named {};
-  return ::fstat(fd, &open) == 0 && ::stat(native.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
-         open.st_ino == named.st_ino;
+  const int namedResult =
+      links == LockedFile::Links::kFollow ? ::stat(native.c_str(), &named) : ::lstat(native.c_str(), &named);
+  return ::fstat(fd, &open) == 0 && namedResult == 0 && open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+// O_NONBLOCK keeps a FIFO or device planted at the path from blocking the open; it changes
+// nothing for the regular files that are kept.
+int openFlags(bool create, LockedFile::Links links) {
+  return O_RDWR | O_CLOEXEC | O_NONBLOCK | (create ? O_CREAT : 0) | (links == LockedFile::Links::kRefuse ? O_NOFOLLOW : 0);
 }
 
 bool isRegularFile(int fd) {
@@ -41,13 +48,14 @@ bool isRegularFile(int fd) {
 
 }  // namespace
 
-std::optional<LockedFile> LockedFile::acquire(const std::wstring& path, Disposition disposition, OsError* error) {
+std::optional<LockedFile> LockedFile::acquire(const std::wstring& path, Disposition disposition, OsError* error,
+                                              Links links) {
   const std::optional<std::string> native = toNative(path);
   if (!native) {
     fail(error, ENOENT);
     return std::nullopt;
   }
-  const int flags = O_RDWR | O_CLOEXEC | (disposition == Disposition::kOpenOrCreate ? O_CREAT : 0);
+  const int flags = openFlags(disposition == Disposition::kOpenOrCreate, links);
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     const int fd = ::open(native->c_str(), flags, 0666);
     if (fd < 0) {
@@ -65,14 +73,15 @@ std::optional<LockedFile> LockedFile::acquire(const std::wstring& path, Disposit
       fail(error, code);
       return std::nullopt;
     }
-    if (stillNamed(fd, *native)) return LockedFile(fd, *native);
+    if (stillNamed(fd, *native, links)) return LockedFile(fd, *native, links);
     ::close(fd);  // removed or replaced between open and lock: take the current file instead
   }
   fail(error, EAGAIN);
   return std::nullopt;
 }
 
-LockedFile::LockedFile(LockedFile&& other) noexcept : fd_(other.fd_), native_(std::move(other.native_)) {
+LockedFile::LockedFile(LockedFile&& other) noexcept
+    : fd_(other.fd_), native_(std::move(other.native_)), links_(other.links_) {
   other.fd_ = -1;
 }
 
@@ -81,6 +90,7 @@ LockedFile& LockedFile::operator=(LockedFile&& other) noexcept {
     release();
     fd_ = other.fd_;
     native_ = std::move(other.native_);
+    links_ = other.links_;
     other.fd_ = -1;
   }
   return *this;
@@ -110,7 +120,7 @@ bool LockedFile::replaceContent(std::string_view bytes, OsError* error) const {
 bool LockedFile::removeAndRelease(OsError* error) {
   if (fd_ < 0) return fail(error, EBADF);
   bool removed = false;
-  if (!stillNamed(fd_, native_)) {
+  if (!stillNamed(fd_, native_, links_)) {
     fail(error, ENOENT);
   } else if (::unlink(native_.c_str()) != 0) {
     fail(error, errno);
@@ -125,13 +135,13 @@ StaleLockResult removeUnheldLockFile(const std::wstring& path) {
   const std::optional<std::string> native = toNative(path);
   if (!native) return StaleLockResult::kAbsent;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    const int fd = ::open(native->c_str(), O_RDWR | O_CLOEXEC);
+    const int fd = ::open(native->c_str(), openFlags(false, LockedFile::Links::kRefuse));
     if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? StaleLockResult::kAbsent : StaleLockResult::kHeld;
-    if (!tryWriteLock(fd)) {
+    if (!isRegularFile(fd) || !tryWriteLock(fd)) {
       ::close(fd);
       return StaleLockResult::kHeld;
     }
-    if (!stillNamed(fd, *native)) {
+    if (!stillNamed(fd, *native, LockedFile::Links::kRefuse)) {
       ::close(fd);  // someone removed it meanwhile; look at what the path names now
       continue;
     }

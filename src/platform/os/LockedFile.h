@@ -4,6 +4,9 @@
 // description write lock (fcntl F_OFD_SETLK) on the open file: it is per open file, not per
 // process, so two lockers in one process exclude each other too, and it vanishes with the
 // holder's process. Nobody waits for a lock: a taken lock is a refusal.
+// A lock file is never reached through a symbolic link: anyone who can write in a shared folder
+// could plant one to make the locking user create or truncate a file elsewhere. A link (or any
+// other non-regular file) where a lock file belongs is refused like a lock held by someone.
 // Paths are module paths (see WinPath.h).
 
 #include <optional>
@@ -17,13 +20,17 @@ namespace vox::os {
 class LockedFile {
  public:
   enum class Disposition { kOpenOrCreate, kOpenExisting };
+  // Whether a symbolic link at the path itself is followed (for a file that is not a lock file,
+  // such as a drawing) or refused with ELOOP. Links among the folders above are followed.
+  enum class Links { kRefuse, kFollow };
 
   // Opens `path` for reading and writing and takes its lock; creating the file leaves it empty,
   // an existing file keeps its content until `replaceContent`. Empty when the file cannot be
-  // opened or its lock is held (error EAGAIN). The lock is taken on the file the path names
-  // afterwards too: a file removed or replaced between open and lock is opened again.
+  // opened, is not a regular file, or its lock is held (error EAGAIN). The lock is taken on the
+  // file the path names afterwards too: a file removed or replaced between open and lock is
+  // opened again.
   static std::optional<LockedFile> acquire(const std::wstring& path, Disposition disposition,
-                                           OsError* error = nullptr);
+                                           OsError* error = nullptr, Links links = Links::kRefuse);
 
   LockedFile(LockedFile&& other) noexcept;
   LockedFile& operator=(LockedFile&& other) noexcept;
@@ -39,11 +46,12 @@ class LockedFile {
   bool removeAndRelease(OsError* error = nullptr);
 
  private:
-  LockedFile(int fd, std::string native) : fd_(fd), native_(std::move(native)) {}
+  LockedFile(int fd, std::string native, Links links) : fd_(fd), native_(std::move(native)), links_(links) {}
   void release();
 
   int fd_ = -1;
   std::string native_;
+  Links links_ = Links::kRefuse;
 };
 
 enum class StaleLockResult {
@@ -54,7 +62,8 @@ enum class StaleLockResult {
 
 // Deletes the lock file at `path` only when nobody holds it: opens it, takes its lock without
 // waiting, and deletes it while holding the lock. A file that exists but cannot be opened for
-// writing (a permission or sharing error) counts as held.
+// writing (a permission or sharing error), a symbolic link and any other non-regular file count
+// as held: they stay.
 StaleLockResult removeUnheldLockFile(const std::wstring& path);
 
 }  // namespace vox::os

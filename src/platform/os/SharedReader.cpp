@@ -12,15 +12,15 @@ namespace vox::os {
 
 std::optional<SharedReader> SharedReader::open(const std::wstring& path, OsError* error) {
   const std::optional<std::string> native = toNative(path);
-  const int fd = native ? ::open(native->c_str(), O_RDONLY | O_CLOEXEC) : -1;
+  const int fd = native ? ::open(native->c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK) : -1;
   if (fd < 0) {
     if (error != nullptr) *error = osError(native ? errno : ENOENT);
     return std::nullopt;
   }
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    if (error != nullptr) *error = osError(EISDIR);
+    if (error != nullptr) *error = osError(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
     return std::nullopt;
   }
   return SharedReader(fd);

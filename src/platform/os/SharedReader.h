@@ -1,6 +1,8 @@
 #pragma once
 // A file open for reading while others may read, write or lock it, read up to a size limit, so
 // that a small text file (a lock file) that someone made huge cannot make its reader read it all.
+// Only a regular file at the path itself is opened: a symbolic link there is refused (ELOOP),
+// and a FIFO or device neither blocks the open nor is read.
 
 #include <cstddef>
 #include <optional>
@@ -12,7 +14,8 @@ namespace vox::os {
 
 class SharedReader {
  public:
-  // Empty with the error when `path` cannot be opened (ENOENT when nothing is there) or is a folder.
+  // Empty with the error when `path` cannot be opened (ENOENT when nothing is there, ELOOP for a
+  // link), is a folder (EISDIR) or another kind of non-regular file (EINVAL).
   static std::optional<SharedReader> open(const std::wstring& path, OsError* error = nullptr);
 
   SharedReader(SharedReader&& other) noexcept;

@@ -7,6 +7,7 @@
 #include "platform/os/CaseMapping.h"
 #include "platform/os/Files.h"
 #include "platform/os/Identity.h"
+#include "platform/os/LockedFile.h"
 #include "platform/os/NarrowCodec.h"
 #include "platform/os/WinPath.h"
 
@@ -136,10 +137,11 @@ void HeadlessDocManager::popResourceHandle() {
 }
 
 void HeadlessDocManager::writeDrawingLock(const HeadlessDocument& doc) const {
-  std::optional<os::ReplaceFile> file = os::ReplaceFile::open(drawingLockPath(doc.fileName()));
+  // Written in place, never through a link planted where the drawing lock file belongs.
+  const std::optional<os::LockedFile> file =
+      os::LockedFile::acquire(drawingLockPath(doc.fileName()), os::LockedFile::Disposition::kOpenOrCreate);
   if (!file) return;  // a drawing in a folder we cannot write still opens
-  file->append(os::narrowCodec().encode(holderText_()));
-  file->commit();
+  file->replaceContent(os::narrowCodec().encode(holderText_()));
 }
 
 void HeadlessDocManager::removeDrawingLock(const HeadlessDocument& doc) const {

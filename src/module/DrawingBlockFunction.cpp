@@ -7,6 +7,8 @@
 #include "host/HcLisp.h"
 #include "host/VoxDbxBlockRef.h"
 #include "module/LispArguments.h"
+#include "platform/os/Files.h"
+#include "platform/os/WinPath.h"
 
 namespace vox::module {
 namespace {
@@ -45,8 +47,9 @@ int ensureDrawingBlockFunction() {
   if (args.nil()) {
     target.document = true;
   } else if (std::optional<std::wstring> path = args.string()) {
-    target.path = std::move(*path);
-    target.document = target.path.empty();
+    target.document = path->empty();
+    // A path in either separator, relative ones taken from the current folder.
+    if (!target.document) target.path = os::fullPath(os::toBackslashes(*path));
   } else if (std::optional<std::int32_t> number = args.integer()) {
     target.document = true;
     target.number = *number;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "ModuleFixture.h"
@@ -93,6 +94,39 @@ TEST_F(LispFunctions, LockingAndWhoHoldsTheLock) {
   EXPECT_EQ(call(L"(vox_getdwgwholocked " + quoted(temp.path(L"D.dwg")) + L")"), quoted(holder) + L"\n");
 }
 
+// Runs part of a test from inside a folder, as a user whose current folder holds the project.
+class InsideFolder {
+ public:
+  explicit InsideFolder(const std::string& native) : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(native);
+  }
+  ~InsideFolder() { std::filesystem::current_path(previous_); }
+  InsideFolder(const InsideFolder&) = delete;
+  InsideFolder& operator=(const InsideFolder&) = delete;
+
+ private:
+  std::filesystem::path previous_;
+};
+
+TEST_F(LispFunctions, LockFunctionsMakeRelativePathsFullAndRefuseBlankOnes) {
+  const InsideFolder inside(temp.native());
+  EXPECT_EQ(call(L"(vox_virtuallockproject \"P.wdp\" 1)"), L"1\n");
+  EXPECT_EQ(call(L"(vox_getprojectlockstatus \"./P.wdp\")"), L"2\n");
+  // The lock is the full path's: unlocking by the full path releases it.
+  EXPECT_EQ(call(L"(vox_virtuallockproject " + p() + L" 0)"), L"1\n");
+  EXPECT_FALSE(std::filesystem::exists(temp.native("P.wdp.FLL")));
+  EXPECT_EQ(call(L"(vox_getdwglockstatus \"D.dwg\")"), L"2\n");  // open here, under its full path
+
+  for (const std::wstring blank : {L"\"\"", L"\"    \"", L"\"\t  \""}) {
+    EXPECT_EQ(call(L"(vox_virtuallockproject " + blank + L" 1)"), L"0\n") << blank;
+    EXPECT_EQ(call(L"(vox_getprojectlockstatus " + blank + L")"), L"0\n") << blank;
+    EXPECT_EQ(call(L"(vox_getprojectwholocked " + blank + L")"), L"nil\n") << blank;
+    EXPECT_EQ(call(L"(vox_getdwglockstatus " + blank + L")"), L"0\n") << blank;
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(temp.native()))
+    EXPECT_NE(entry.path().extension(), ".FLL") << "a lock file was made: " << entry.path();
+}
+
 TEST_F(LispFunctions, ReReadingSettingsAndTheWaitCursor) {
   EXPECT_EQ(call(L"(vox_rereadproject nil)"), L"nil\n");  // nothing active
   call(L"(vox_openproject " + p() + L" 1)");
@@ -127,7 +161,9 @@ TEST_F(LispFunctions, TheSettingsBlockIsEnsuredInAFileOrTheCurrentDrawing) {
   EXPECT_EQ(call(L"(vox_ensureWDMandattribsexist " + n + L")"), L"nil\n");  // no block library yet
   std::filesystem::create_directories(temp.native("blocks"));
   writeNative(temp.native("blocks/WD_M.dwg"), readNative(samples + "blocks/WD_M.dwg"));
-  EXPECT_EQ(call(L"(vox_ensureWDMandattribsexist " + n + L" T)"), L"T\n");
+  std::wstring slashed = temp.path(L"N.dwg");
+  std::replace(slashed.begin(), slashed.end(), L'\\', L'/');
+  EXPECT_EQ(call(L"(vox_ensureWDMandattribsexist " + quoted(slashed) + L" T)"), L"T\n");
   EXPECT_NE(readNative(temp.native("N.dwg")).find("\"WD_M\""), std::string::npos);  // saved with the block
   EXPECT_EQ(call(L"(vox_ensureWDMandattribsexist nil)"), L"T\n");  // the current document, D.dwg
   EXPECT_EQ(call(L"(vox_ensureWDMandattribsexist " + quoted(temp.path(L"none.dwg")) + L")"), L"nil\n");

@@ -77,17 +77,27 @@ bool isTreeVerb(const std::wstring& verb) {
   return false;
 }
 
-// Remembers the tree's requests that the text host must answer: a label edit to begin.
-class EditRequests : public HcTreeListener {
+}  // namespace
+
+// Remembers the tree's requests that the text host must answer: a label edit to begin, a
+// node to scroll to.
+class TextUiHost::TreeRequests : public HcTreeListener {
  public:
-  explicit EditRequests(std::optional<std::pair<HcNodeId, std::wstring>>& request) : request_(request) {}
+  TreeRequests(std::optional<std::pair<HcNodeId, std::wstring>>& request, TextViewPort& viewPort)
+      : request_(request), viewPort_(viewPort) {}
   void editRequest(HcNodeId id, const std::wstring& initialText) override { request_ = {id, initialText}; }
+  void scrollRequest(HcNodeId id, bool toTop) override {
+    if (toTop) {
+      viewPort_.scrollToTop(id);
+    } else {
+      viewPort_.ensureVisible(id);
+    }
+  }
 
  private:
   std::optional<std::pair<HcNodeId, std::wstring>>& request_;
+  TextViewPort& viewPort_;
 };
-
-}  // namespace
 
 std::optional<unsigned> parseModifiers(const std::wstring& text) {
   unsigned modifiers = kHcNoModifier;
@@ -124,8 +134,33 @@ bool TextUiHost::refuse(const std::wstring& message) {
   return false;
 }
 
+TextUiHost::~TextUiHost() { detachTree(); }
+
+void TextUiHost::attachTree() {
+  HcTreeController* tree = paletteSet_ != nullptr ? paletteSet_->tree() : nullptr;
+  if (tree == attachedTree_) return;
+  detachTree();
+  if (tree == nullptr) return;
+  viewPort_ = std::make_unique<TextViewPort>(*tree);
+  treeRequests_ = std::make_unique<TreeRequests>(editRequest_, *viewPort_);
+  tree->setListener(treeRequests_.get());
+  tree->setViewPort(viewPort_.get());
+  attachedTree_ = tree;
+}
+
+void TextUiHost::detachTree() {
+  if (attachedTree_ != nullptr) {
+    attachedTree_->setListener(nullptr);
+    attachedTree_->setViewPort(nullptr);
+  }
+  attachedTree_ = nullptr;
+  treeRequests_.reset();
+  viewPort_.reset();
+}
+
 void TextUiHost::showPaletteSet(HcPaletteSetController& paletteSet, bool show) {
   paletteSet_ = &paletteSet;
+  attachTree();
   if (show && !layoutHandedOver_ && layouts_ != nullptr) {
     layoutHandedOver_ = true;
     layouts_->handTo(paletteSet);
@@ -143,6 +178,7 @@ void TextUiHost::paletteSetDestroyed(HcPaletteSetController& paletteSet) {
     std::wstring error;
     if (!layouts_->takeFrom(paletteSet, error)) print(L"palette: " + error + L"\n");
   }
+  detachTree();
   paletteSet_ = nullptr;
   layoutHandedOver_ = false;
   editRequest_.reset();
@@ -269,6 +305,7 @@ bool TextUiHost::paletteVerb(const std::vector<std::wstring>& words) {
   } else if (!isTreeVerb(verb)) {
     return refuse(L"palette: unknown verb \"" + verb + L"\"");
   } else {
+    attachTree();  // a tree made after the palette was shown
     HcTreeController* tree = paletteSet_->tree();
     if (tree == nullptr) return refuse(L"palette: the palette has no project tree");
     done = treeVerb(*tree, verb, args);
@@ -322,12 +359,9 @@ bool TextUiHost::treeVerb(HcTreeController& tree, const std::wstring& verb, cons
   } else if ((verb == L"expand" || verb == L"collapse") && args.size() == 1) {
     tree.setExpanded(*node, verb == L"expand");
   } else if (verb == L"rename" && args.size() == 2) {
-    EditRequests requests(editRequest_);
     editRequest_.reset();
-    tree.setListener(&requests);
     tree.click(*node, HcHitPart::kLabel, kHcNoModifier);
     tree.key(HcKey::kF2, kHcNoModifier);
-    tree.setListener(nullptr);
     if (!editRequest_ || editRequest_->first != *node) return refuse(L"palette: \"" + args[0] + L"\" cannot be renamed");
     editRequest_.reset();
     tree.endEdit(*node, args[1]);

@@ -9,11 +9,13 @@
 // control's name and changes nothing.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "host/HcUiHost.h"
+#include "platform/textui/TextViewPort.h"
 
 namespace vox::settings {
 class PaletteLayoutStore;
@@ -44,6 +46,7 @@ class TextUiHost : public HcUiHost {
   std::optional<unsigned> popupMenu(const HcMenu& menu, HcPoint screenPoint) override;
   int runDialog(HcDialogController& dialog) override;
   unsigned doubleClickMs() const override { return 500; }
+  ~TextUiHost() override;
   // Text cells: every character is 7 pixels wide.
   bool textFits(const std::wstring& text, int widthPx) const override;
 
@@ -53,8 +56,14 @@ class TextUiHost : public HcUiHost {
 
   HcPaletteSetController* paletteSet() const { return paletteSet_; }
   HcDockSide dockSide() const { return dockSide_; }
+  // The view port given to the shown palette's tree, or null.
+  const TextViewPort* viewPort() const { return viewPort_.get(); }
 
  private:
+  class TreeRequests;
+  // Gives the shown palette's tree (when it has one) its listener and view port.
+  void attachTree();
+  void detachTree();
   bool refuse(const std::wstring& message);
   bool treeVerb(HcTreeController& tree, const std::wstring& verb, const std::vector<std::wstring>& args);
   bool tabVerb(const std::wstring& verb, const std::vector<std::wstring>& args);
@@ -69,6 +78,9 @@ class TextUiHost : public HcUiHost {
   bool layoutHandedOver_ = false;
   HcDockSide dockSide_ = HcDockSide::kRight;
   std::optional<std::pair<HcNodeId, std::wstring>> editRequest_;
+  std::unique_ptr<TreeRequests> treeRequests_;
+  std::unique_ptr<TextViewPort> viewPort_;
+  HcTreeController* attachedTree_ = nullptr;
 };
 
 // "shift+down", "ctrl+f2", "enter": the key and its modifiers, or none for an unknown key.

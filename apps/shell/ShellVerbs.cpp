@@ -96,6 +96,11 @@ ShellVerbs::Outcome ShellVerbs::run(const std::wstring& line, const std::functio
     return Outcome::kNotAVerb;
   if (echo) echo(line);
   const std::vector<std::wstring> args(words.begin() + 1, words.end());
+  if (verb == L"palette" && args.size() == 1 && (os::iequals(args[0], L"show") || os::iequals(args[0], L"hide"))) {
+    // The module decides whether its palette is shown: through its own commands.
+    host_.runtime().commandLine().queue(nullptr, os::iequals(args[0], L"show") ? L"_Voxnav\n" : L"_Voxhidenav\n", false);
+    return Outcome::kDone;
+  }
   if (verb == L"palette") return ui_.paletteVerb(args) ? Outcome::kDone : Outcome::kRefused;
   if (verb == L"answer") {
     const std::size_t start = line.find_first_not_of(L' ', line.find(L' '));

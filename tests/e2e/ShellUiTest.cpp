@@ -45,9 +45,11 @@ class ShellUi : public ::testing::Test {
 };
 
 TEST_F(ShellUi, ThePaletteIsShownAndHiddenByTheModulesCommandsAndItsLayoutKept) {
-  const std::string out = run({"Voxnav", "palette", "Voxhidenav", "palette"});
+  const std::string out = run({"Voxnav", "palette", "Voxhidenav", "palette", "palette show", "palette",
+                               "palette hide"});
   EXPECT_TRUE(has(out, "Command: Voxnav\nCommand: palette\npalette \"Project Manager\" {shown}\n")) << out;
   EXPECT_TRUE(has(out, "Command: Voxhidenav\nCommand: palette\npalette \"Project Manager\" {hidden}\n")) << out;
+  EXPECT_TRUE(has(out, "Command: palette show\nCommand: palette\npalette \"Project Manager\" {shown}\n")) << out;
   EXPECT_EQ(exitStatus, 0) << out;
   const std::string layout = readNative(temp.native("config/palette-layout.xml"));
   EXPECT_TRUE(has(layout, "shown=\"0\"")) << "the palette was hidden when the module unloaded:\n" << layout;

@@ -11,7 +11,7 @@
 #include "locking/LockStatus.h"
 
 // `holder`, `machine` and `timeStamp` receive the parsed holder when all are given; with only
-// `holder` it receives the raw text. A null path, one shorter than 4 characters or a null
+// `holder` it receives the raw text. A null or blank path, one shorter than 4 characters or a null
 // `holder` gives kLockStatusUnknown.
 _lockStatus getDrawingLockStatus(const wchar_t* path, std::wstring* holder, std::wstring* machine,
                                  std::wstring* timeStamp);

@@ -6,7 +6,11 @@
 
 namespace vox::locking {
 
-bool usablePath(const wchar_t* path) { return path != nullptr && std::wcslen(path) >= 4; }
+bool blankPath(std::wstring_view path) {
+  return path.find_first_not_of(L" \t\r\n\v\f") == std::wstring_view::npos;
+}
+
+bool usablePath(const wchar_t* path) { return path != nullptr && std::wcslen(path) >= 4 && !blankPath(path); }
 
 std::optional<_lockStatus> fileStatus(bool exists, bool readOnly) {
   if (!exists) return kFileNotFound;

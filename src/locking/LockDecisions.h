@@ -4,12 +4,17 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "locking/LockStatus.h"
 
 namespace vox::locking {
 
-// A path argument the status questions accept: present and at least 4 characters long.
+// An empty path or one of white space only: it names no file, and taken as a name it would lock
+// a file such as "   .FLL" in the current folder.
+bool blankPath(std::wstring_view path);
+
+// A path argument the status questions accept: present, not blank and at least 4 characters long.
 bool usablePath(const wchar_t* path);
 
 // A file that is not there or is read-only answers before any lock file is looked at.

@@ -33,7 +33,7 @@ std::wstring VoxPrmVirtualFileLocker::ownHolder() const {
 }
 
 bool VoxPrmVirtualFileLocker::lockFile(const wchar_t* path) {
-  if (path == nullptr || *path == L'\0') return false;  // an empty path would lock ".FLL" in the current folder
+  if (path == nullptr || blankPath(path)) return false;  // it would lock ".FLL" in the current folder
   if (isLocked(path)) {
     std::wstring text;
     whoLocked(path, text);
@@ -67,7 +67,7 @@ bool VoxPrmVirtualFileLocker::unlockAllFiles() {
 }
 
 bool VoxPrmVirtualFileLocker::isLocked(const wchar_t* path) {
-  if (path == nullptr) return false;
+  if (path == nullptr || blankPath(path)) return false;
   const std::wstring file(path);
   const std::wstring lockPath = lockFilePathFor(file);
   if (vox::os::removeUnheldLockFile(lockPath) == vox::os::StaleLockResult::kHeld) return true;

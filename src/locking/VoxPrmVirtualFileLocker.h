@@ -11,7 +11,7 @@
 // computer holds a lock in every instance, so locking a file this user already holds elsewhere
 // succeeds (without taking a second lock file).
 //
-// All paths are module paths; a null path fails. Locks are matched by path ignoring case.
+// All paths are module paths; a null or blank path fails. Locks are matched by path ignoring case.
 
 #include <memory>
 #include <string>

@@ -7,6 +7,7 @@
 #include "host/ResourceText.h"
 #include "host/VoxUtils.h"
 #include "locking/DrawingLockStatus.h"
+#include "locking/LockDecisions.h"
 #include "module/DrawingBlockFunction.h"
 #include "module/LispArguments.h"
 #include "module/PathConversion.h"
@@ -62,6 +63,12 @@ std::optional<std::wstring> holderResult(_lockStatus status, const std::wstring&
   }
 }
 
+// A path given to the lock functions, made full as a project's path is: a relative one is taken
+// from the current folder. A blank one stays blank, for the locker to refuse.
+std::wstring lockFunctionPath(const std::wstring& path) {
+  return locking::blankPath(path) ? path : os::fullPath(os::toBackslashes(path));
+}
+
 int loadLastProjects() {
   reopenLastProjects();
   return answerNil();
@@ -104,7 +111,8 @@ int virtualLockProject() {
   }
   VoxPrmProjectManager* manager = GetProjectManager();
   if (manager == nullptr) return answerInt(0);
-  const bool done = *lock == 1 ? manager->lockProjectFile(path->c_str()) : manager->unlockProjectFile(path->c_str());
+  const std::wstring full = lockFunctionPath(*path);
+  const bool done = *lock == 1 ? manager->lockProjectFile(full.c_str()) : manager->unlockProjectFile(full.c_str());
   return answerInt(done ? 1 : 0);
 }
 
@@ -115,7 +123,7 @@ int projectLockStatus() {
   VoxPrmProjectManager* manager = GetProjectManager();
   if (manager == nullptr) return answerNil();
   std::wstring text;
-  return answerInt(manager->whoHasProjectFileLocked(path->c_str(), text));
+  return answerInt(manager->whoHasProjectFileLocked(lockFunctionPath(*path).c_str(), text));
 }
 
 int projectWhoLocked() {
@@ -126,7 +134,7 @@ int projectWhoLocked() {
   VoxPrmProjectManager* manager = GetProjectManager();
   if (manager == nullptr) return answerNil();
   std::wstring holder, machine, time;
-  const _lockStatus status = manager->whoHasProjectFileLocked(path->c_str(), &holder, &machine, &time);
+  const _lockStatus status = manager->whoHasProjectFileLocked(lockFunctionPath(*path).c_str(), &holder, &machine, &time);
   return answerText(holderResult(status, holder));
 }
 
@@ -136,7 +144,7 @@ int drawingWhoLocked() {
   if (!path) return error();
   const HcResourceScope resources;
   std::wstring holder, machine, time;
-  const _lockStatus status = getDrawingLockStatus(path->c_str(), &holder, &machine, &time);
+  const _lockStatus status = getDrawingLockStatus(lockFunctionPath(*path).c_str(), &holder, &machine, &time);
   return answerText(holderResult(status, holder));
 }
 
@@ -145,7 +153,7 @@ int drawingLockStatus() {
   const auto path = args.string();
   if (!path) return error();
   std::wstring holder, machine, time;
-  return answerInt(getDrawingLockStatus(path->c_str(), &holder, &machine, &time));
+  return answerInt(getDrawingLockStatus(lockFunctionPath(*path).c_str(), &holder, &machine, &time));
 }
 
 int activeProject() {

@@ -133,6 +133,9 @@ TEST_F(Locker, BadArgumentsAndMissingFiles) {
   EXPECT_EQ(jdoe.whoLocked(dir.path(L"Missing.wdp").c_str(), text), kFileNotFound);
   EXPECT_FALSE(jdoe.lockFile(nullptr));
   EXPECT_FALSE(jdoe.lockFile(L""));
+  EXPECT_FALSE(jdoe.lockFile(L"   "));  // would be "   .FLL" in the current folder
+  EXPECT_FALSE(jdoe.isLocked(L"\t "));
+  EXPECT_EQ(jdoe.whoLocked(L"    ", text), kLockStatusUnknown);
   EXPECT_FALSE(jdoe.isLocked(nullptr));
   EXPECT_FALSE(jdoe.unlockFile(nullptr));
   EXPECT_FALSE(jdoe.lockFile(dir.path(L"NoFolder\\P.wdp").c_str()));  // no lock file can be made

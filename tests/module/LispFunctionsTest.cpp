@@ -58,6 +58,7 @@ TEST_F(LispFunctions, PathConversionKeepsTheSlashesItWasGiven) {
   EXPECT_EQ(call(L"(vox_absolutetorelative \"C:\\\\P\\\\a\\\\b.dwg\" \"C:/P\")"), L"\"a\\\\b.dwg\"\n");
   EXPECT_EQ(call(L"(vox_absolutetorelative \"D:\\\\x.dwg\" \"C:\\\\P\")"), L"nil\n");  // another drive
   EXPECT_EQ(call(L"(vox_relativetoabsolute \"../x/y.dwg\" \"C:\\\\P\\\\a\\\\\")"), L"\"C:/P/x/y.dwg\"\n");
+  EXPECT_EQ(call(L"(vox_relativetoabsolute \"\\\\x\\\\a.dwg\" \"D:\\\\P\")"), L"\"D:\\\\x\\\\a.dwg\"\n");
   EXPECT_EQ(call(L"(vox_relativetoabsolute 1 \"C:\\\\P\")"), L"; error: function failed: vox_relativetoabsolute\n");
   EXPECT_EQ(call(L"(vox_pathisrelative)"), L"; error: function failed: vox_pathisrelative\n");
 }

@@ -32,6 +32,12 @@ TEST(WinPath, CombineJoinsRelativePathsAndRespectsTheLimit) {
   EXPECT_EQ(combine(L"C:\\P\\Q", L"..\\..\\..\\a.dwg"), L"C:\\a.dwg");
   EXPECT_EQ(combine(L"C:\\P", L"D:\\x.dwg"), L"D:\\x.dwg");
   EXPECT_EQ(combine(L"C:", L"x.dwg"), L"C:\\x.dwg");
+  // A path from the root of the folder's drive or share keeps that root.
+  EXPECT_EQ(combine(L"D:\\P", L"\\x\\a.dwg"), L"D:\\x\\a.dwg");
+  EXPECT_EQ(combine(L"\\\\srv\\share\\P\\Q", L"\\x\\..\\a.dwg"), L"\\\\srv\\share\\a.dwg");
+  EXPECT_EQ(combine(L"\\home\\u", L"\\x\\a.dwg"), L"\\x\\a.dwg");  // a native folder's root
+  EXPECT_EQ(combine(L"D:\\P", L"\\\\srv\\share\\a.dwg"), L"\\\\srv\\share\\a.dwg");
+  EXPECT_EQ(combine(L"", L"\\x\\a.dwg"), L"\\x\\a.dwg");
   const std::wstring folder = L"C:\\" + std::wstring(240, L'f');
   EXPECT_TRUE(combine(folder, std::wstring(255 - folder.size(), L'n')).has_value());  // 256 chars
   EXPECT_EQ(combine(folder, std::wstring(259 - folder.size() - 1, L'n'))->size(), 259u);

@@ -90,9 +90,24 @@ std::wstring canonicalize(std::wstring_view p) {
   return joinPath(parts);
 }
 
+namespace {
+
+// A path that begins with a single "\" names a folder on the drive or share of `folder`.
+bool startsAtCurrentRoot(std::wstring_view path) { return !path.empty() && path[0] == kSep && !isUncPath(path); }
+
+std::wstring onRootOf(std::wstring_view folder, std::wstring_view path) {
+  std::wstring root = splitPath(folder).root;
+  if (root == L"\\") root.clear();
+  return root + std::wstring(path);
+}
+
+}  // namespace
+
 std::optional<std::wstring> combine(std::wstring_view folder, std::wstring_view path) {
   std::wstring joined;
-  if (!isRelative(path) || folder.empty()) {
+  if (startsAtCurrentRoot(path)) {
+    joined = onRootOf(folder, path);
+  } else if (!isRelative(path) || folder.empty()) {
     joined.assign(path);
   } else {
     joined.reserve(folder.size() + 1 + path.size());
@@ -124,10 +139,7 @@ std::optional<std::wstring> relativePathTo(std::wstring_view folder, std::wstrin
 }
 
 std::wstring qualify(std::wstring_view path, std::wstring_view currentFolder) {
-  if (!path.empty() && path[0] == kSep && !isUncPath(path)) {
-    const std::wstring root = splitPath(currentFolder).root;
-    if (root != L"\\") return canonicalize(root + std::wstring(path));
-  }
+  if (startsAtCurrentRoot(path)) return canonicalize(onRootOf(currentFolder, path));
   if (!isRelative(path)) return canonicalize(path);
   std::wstring joined(currentFolder);
   if (!joined.empty() && joined.back() != kSep) joined += kSep;

@@ -36,8 +36,9 @@ std::wstring toBackslashes(std::wstring_view p);
 // Resolves "." and ".." and drops empty components; ".." never climbs above an absolute root.
 std::wstring canonicalize(std::wstring_view p);
 
-// `path` when it is absolute, else `folder` and `path` joined with "\"; canonicalized either way.
-// Empty when the result would not fit kMaxPath.
+// `path` when it is absolute, else `folder` and `path` joined with "\"; a path beginning with a
+// single "\" keeps the drive or share root of `folder` ("D:\P" and "\x" give "D:\x").
+// Canonicalized either way. Empty when the result would not fit kMaxPath.
 std::optional<std::wstring> combine(std::wstring_view folder, std::wstring_view path);
 
 // `file` relative to `folder`, comparing components ignoring case: a bare name for a file in the

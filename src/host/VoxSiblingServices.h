@@ -7,12 +7,14 @@ class VoxUtils;
 class VoxPmClientApp;
 class VoxMDIGblManager;
 class VoxCircuitBuilder;
+class VoxPmOleDb;
 
 struct VoxSiblingServices {
   VoxUtils* utils = nullptr;
   VoxPmClientApp* pmClient = nullptr;
   VoxMDIGblManager* globals = nullptr;
   VoxCircuitBuilder* circuitBuilder = nullptr;
+  VoxPmOleDb* oleDb = nullptr;
 };
 
 void voxInstallSiblingServices(const VoxSiblingServices& services);

@@ -7,10 +7,11 @@ SiblingStandIns::SiblingStandIns(HcSettingsStore* store, std::wstring usageFolde
     : utils_(store, std::move(usageFolder), log_),
       pmClient_(environment, log_),
       globals_(log_),
-      codeStandards_(log_) {}
+      codeStandards_(log_),
+      scratchDatabases_(log_) {}
 
 VoxSiblingServices SiblingStandIns::services() {
-  return VoxSiblingServices{&utils_, &pmClient_, &globals_, &codeStandards_};
+  return VoxSiblingServices{&utils_, &pmClient_, &globals_, &codeStandards_, &scratchDatabases_};
 }
 
 }  // namespace vox::siblings

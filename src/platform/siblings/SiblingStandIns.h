@@ -12,6 +12,7 @@
 #include "platform/siblings/GlobalManagerStandIn.h"
 #include "platform/siblings/PmClientStandIn.h"
 #include "platform/siblings/ProcessEnvironment.h"
+#include "platform/siblings/ScratchDatabase.h"
 #include "platform/siblings/UtilsStandIn.h"
 
 namespace vox::siblings {
@@ -33,6 +34,7 @@ class SiblingStandIns {
   PmClientStandIn& pmClient() { return pmClient_; }
   GlobalManagerStandIn& globals() { return globals_; }
   CodeStandardsTable& codeStandards() { return codeStandards_; }
+  ScratchDatabaseService& scratchDatabases() { return scratchDatabases_; }
 
  private:
   CallLog log_;
@@ -40,6 +42,7 @@ class SiblingStandIns {
   PmClientStandIn pmClient_;
   GlobalManagerStandIn globals_;
   CodeStandardsTable codeStandards_;
+  ScratchDatabaseService scratchDatabases_;
 };
 
 }  // namespace vox::siblings

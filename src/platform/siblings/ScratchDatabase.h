@@ -1,0 +1,77 @@
+#pragma once
+// The scratch database of the reference host: a SQLite file with the table FILETIME, one row per
+// drawing (DWGNAME: the drawing's path with "/" for "\", upper-cased; SH: sheet; SHDWGNAM:
+// drawing number; IEC_I: installation code; IEC_L: location code). The recordset sibling reads
+// it with prepared statements, one per kind of selection, the condition's value always bound,
+// never written into SQL text; tools fill it.
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/VoxPmOleDb.h"
+#include "platform/siblings/CallLog.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace vox::siblings {
+
+// The key of a drawing in FILETIME, as the module writes it into its conditions.
+std::wstring scratchDrawingName(const std::wstring& drawingPath);
+
+// A condition the recordset understands: FIELD = "value" (the value runs to the last double
+// quote, so it may hold quotes of its own).
+struct ScratchCondition {
+  std::wstring field;
+  std::wstring value;
+};
+std::optional<ScratchCondition> parseScratchCondition(const std::wstring& condition);
+// A table or field name: a letter or "_", then letters, digits and "_".
+bool isScratchName(const std::wstring& name);
+
+// The values of one drawing's row.
+struct ScratchRow {
+  std::wstring drawingPath;  // stored as scratchDrawingName(drawingPath)
+  std::wstring sheet, drawingNumber, installation, location;
+};
+
+// One open database file.
+class ScratchDatabase : public VoxOleDbConnection {
+ public:
+  // Opens `nativePath`; `create` makes the file and its table when missing. Null with `error`.
+  static std::unique_ptr<ScratchDatabase> open(const std::string& nativePath, bool create, std::wstring& error);
+  ~ScratchDatabase() override;
+  ScratchDatabase(const ScratchDatabase&) = delete;
+  ScratchDatabase& operator=(const ScratchDatabase&) = delete;
+
+  bool select(const std::wstring& field, const std::wstring& table, const std::wstring& condition,
+              std::vector<std::wstring>& rows, std::wstring& error) override;
+  // Writes the rows (replacing those of the same drawings) in one transaction.
+  bool put(const std::vector<ScratchRow>& rows, std::wstring& error);
+  // Every row, ordered by drawing name.
+  bool all(std::vector<ScratchRow>& rows, std::wstring& error);
+
+ private:
+  explicit ScratchDatabase(sqlite3* db) : db_(db) {}
+  sqlite3_stmt* statement(const std::string& sql, std::wstring& error);
+  std::wstring lastError() const;
+
+  sqlite3* db_;
+  std::map<std::string, sqlite3_stmt*> statements_;
+};
+
+// The recordset sibling of the reference host over ScratchDatabase files. Every open is
+// recorded in the call log (selections are not: a tree asks one per drawing).
+class ScratchDatabaseService : public VoxPmOleDb {
+ public:
+  explicit ScratchDatabaseService(CallLog& log) : log_(log) {}
+  std::unique_ptr<VoxOleDbConnection> open(const std::wstring& path, std::wstring& error) override;
+
+ private:
+  CallLog& log_;
+};
+
+}  // namespace vox::siblings

@@ -114,6 +114,29 @@ TEST_F(Shell, ASecondShellSeesTheFirstOnesLock) {
   EXPECT_FALSE(fs::exists(project + ".FLL"));  // released when the first shell ended
 }
 
+TEST_F(Shell, ADrawingFileThatIsNoDrawingIsRefusedAndOpensNoDocument) {
+  const std::string whole = readNative(temp.native("Demo/DEMO001.dwg"));
+  writeNative(temp.native("Demo/CUT.dwg"), whole.substr(0, whole.size() / 2));
+  writeNative(temp.native("Demo/BINARY.dwg"), std::string("\0\x01\xff\xfe{\0\0", 7));
+  writeNative(temp.native("Demo/LIST.dwg"), "[1, 2]");
+  ChildProcess shell(VOX_SHELL_PATH, {}, environment("a", "Ann Smith"));
+  for (const char* name : {"CUT", "BINARY", "LIST"}) {
+    const std::string drawing = temp.native(std::string("Demo/") + name + ".dwg");
+    shell.writeLine("OPEN " + drawing);
+    std::string seen;
+    while (seen.find("Cannot open the drawing") == std::string::npos) {
+      const std::optional<std::string> line = shell.readLine();
+      ASSERT_TRUE(line) << "expected a refusal of " << name << ", the shell printed:\n" << seen;
+      seen += *line + "\n";
+    }
+    EXPECT_NE(seen.find(drawing), std::string::npos) << seen;
+    EXPECT_FALSE(fs::exists(temp.native(std::string("Demo/") + name + ".dwl"))) << name << " was opened";
+  }
+  shell.writeLine("QUIT");
+  output(shell);
+  EXPECT_EQ(readNative(temp.native("Demo/CUT.dwg")), whole.substr(0, whole.size() / 2));  // left as it was
+}
+
 TEST_F(Shell, BadCommandLinesAndMissingModulesFailClearly) {
   ChildProcess unknown(VOX_SHELL_PATH, {"--frobnicate"});
   output(unknown);

@@ -100,6 +100,17 @@ TEST_F(CommandLineTest, ScriptsOpenDrawingsAndGoOnInTheNewDocument) {
   EXPECT_NE(line.transcript().find(L"Cannot run the script"), std::wstring::npos);
 }
 
+TEST_F(CommandLineTest, ARefusedOpenSaysWhyAndKeepsTheCurrentDocument) {
+  docs.setDrawingCheck([](const std::wstring&) { return std::wstring(L"the file is cut short"); });
+  HcDocument* before = docs.curDocument();
+  line.execute(nullptr, L"OPEN \"" + dir.path(L"B.dwg") + L"\"");
+  EXPECT_NE(line.transcript().find(L"Cannot open the drawing \"" + dir.path(L"B.dwg") + L"\": the file is cut short."),
+            std::wstring::npos)
+      << "transcript: " << testing::PrintToString(line.transcript());
+  EXPECT_EQ(docs.documentCount(), 1);
+  EXPECT_EQ(docs.curDocument(), before);
+}
+
 TEST_F(CommandLineTest, WordsAfterACommandAreItsNextInput) {
   std::vector<std::wstring> words = splitCommandWords(L"  open \"C:\\a b\\c.dwg\"  x ");
   EXPECT_EQ(words, (std::vector<std::wstring>{L"open", L"C:\\a b\\c.dwg", L"x"}));

@@ -62,6 +62,21 @@ TEST_F(Documents, OpeningWritesTheDrawingLockAndClosingRemovesIt) {
   EXPECT_FALSE(docs.closeDocument(a));
 }
 
+TEST_F(Documents, AFileTheCheckRefusesOpensNoDocument) {
+  docs.setDrawingCheck([](const std::wstring& path) {
+    return os::fileName(path) == L"B.dwg" ? std::wstring(L"the file is not valid JSON") : std::wstring();
+  });
+  EXPECT_EQ(docs.appContextOpenDocument(dir.path(L"B.dwg"), false), nullptr);
+  EXPECT_EQ(docs.lastOpenFailure(), L"the file is not valid JSON");
+  EXPECT_EQ(docs.documentCount(), 0);
+  EXPECT_FALSE(std::filesystem::exists(dir.native("B.dwl")));
+  EXPECT_EQ(recorder.log, L"");  // no reactor heard of it
+  EXPECT_EQ(docs.appContextOpenDocument(dir.path(L"missing.dwg"), false), nullptr);
+  EXPECT_EQ(docs.lastOpenFailure(), L"the file does not exist");
+  ASSERT_NE(docs.appContextOpenDocument(dir.path(L"A.dwg"), false), nullptr);
+  EXPECT_EQ(docs.lastOpenFailure(), L"");
+}
+
 TEST_F(Documents, ReactorsMayLeaveWhileBeingNotified) {
   struct Leaver : HcDocManagerReactor {
     HeadlessDocManager* docs;

@@ -6,6 +6,7 @@
 #include "host/VoxDbxBlockRef.h"
 #include "locking/CurrentIdentity.h"
 #include "platform/dwgdb/DrawingDatabase.h"
+#include "platform/dwgdb/DrawingFile.h"
 #include "platform/monitor/FileMonitorFactory.h"
 #include "platform/os/NativePath.h"
 #include "platform/settings/RootMapSettings.h"
@@ -36,6 +37,8 @@ ReferenceHost::ReferenceHost(const ReferenceHostOptions& options) : settings_(op
   monitorFactory_ = monitor::fileMonitorFactory(host.mainLoop());
   hcInstallFileMonitorFactory(monitorFactory_);
   voxInstallDbxBlockRefFactory(&dwgdb::createDrawingAccessor);
+  // A file opens as a document only when it reads as a drawing.
+  host.documents().setDrawingCheck([](const std::wstring& path) { return dwgdb::drawingProblem(path); });
   // The host's drawing lock files name the holder exactly as the module's lock files do.
   host.documents().setHolderText([] { return locking::identityTextNow(locking::currentLockIdentity()); });
   if (options.standIns) installStandIns(options);

@@ -20,26 +20,39 @@ bool tooLarge(const std::wstring& path) {
   return native && std::filesystem::file_size(*native, failed) > kMaxDrawingFileSize && !failed;
 }
 
-}  // namespace
-
-std::optional<Drawing> loadDrawing(const std::wstring& path, std::wstring* error) {
+// The drawing in the file, or nothing with `why` set.
+std::optional<Drawing> readDrawingFile(const std::wstring& path, std::wstring& why) {
   os::OsError osError;
   std::string bytes;
   if (!os::fileExists(path)) {
-    report(error, L"cannot open drawing", path, L"the file does not exist");
+    why = L"the file does not exist";
     return std::nullopt;
   }
   if (tooLarge(path)) {
-    report(error, L"cannot open drawing", path, L"the file is too large");
+    why = L"the file is too large";
     return std::nullopt;
   }
   if (!os::readFile(path, bytes, &osError)) {
-    report(error, L"cannot open drawing", path, osError.message);
+    why = osError.message;
     return std::nullopt;
   }
   ParsedDrawing parsed = parseDrawing(bytes);
-  if (!parsed.drawing) report(error, L"cannot open drawing", path, parsed.problem);
+  if (!parsed.drawing) why = parsed.problem;
   return std::move(parsed.drawing);
+}
+
+}  // namespace
+
+std::optional<Drawing> loadDrawing(const std::wstring& path, std::wstring* error) {
+  std::wstring why;
+  std::optional<Drawing> drawing = readDrawingFile(path, why);
+  if (!drawing) report(error, L"cannot open drawing", path, why);
+  return drawing;
+}
+
+std::wstring drawingProblem(const std::wstring& path) {
+  std::wstring why;
+  return readDrawingFile(path, why) ? std::wstring() : why;
 }
 
 bool saveDrawing(const std::wstring& path, const Drawing& drawing, std::wstring* error) {

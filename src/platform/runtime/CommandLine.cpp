@@ -174,8 +174,12 @@ bool CommandLine::runBuiltin(HcDocument* doc, const std::wstring& name, std::vec
 
 void CommandLine::openDrawing(HcDocument* /*doc*/, const std::wstring& path) {
   const std::wstring full = os::fullPath(os::toBackslashes(path));
-  if (documents_ == nullptr || documents_->appContextOpenDocument(full, false) == nullptr)
+  if (documents_ == nullptr) {
     print(L"Cannot open the drawing \"" + full + L"\".\n");
+  } else if (documents_->appContextOpenDocument(full, false) == nullptr) {
+    const std::wstring& why = documents_->lastOpenFailure();
+    print(L"Cannot open the drawing \"" + full + L"\"" + (why.empty() ? L"" : L": " + why) + L".\n");
+  }
 }
 
 void CommandLine::runScript(HcDocument* doc, const std::wstring& path) {

@@ -85,11 +85,19 @@ HeadlessDocument* HeadlessDocManager::find(const std::wstring& fileName) const {
 }
 
 HcDocument* HeadlessDocManager::appContextOpenDocument(const std::wstring& fileName, bool readOnly) {
+  lastOpenFailure_.clear();
   if (HeadlessDocument* open = find(fileName)) {
     activateDocument(open);
     return open;
   }
-  if (!os::fileExists(fileName)) return nullptr;
+  if (!os::fileExists(fileName)) {
+    lastOpenFailure_ = L"the file does not exist";
+    return nullptr;
+  }
+  if (drawingCheck_) {
+    lastOpenFailure_ = drawingCheck_(fileName);
+    if (!lastOpenFailure_.empty()) return nullptr;
+  }
   const bool writable = !readOnly && !os::isReadOnly(fileName);
   documents_.push_back(std::make_unique<HeadlessDocument>(fileName, !writable));
   HeadlessDocument* doc = documents_.back().get();

@@ -76,6 +76,12 @@ class HeadlessDocManager : public HcDocManager {
   // Hears every string sent to a document, exactly as sent (the shell's trace).
   using SendObserver = std::function<void(const HcDocument& doc, const std::wstring& text)>;
   void setSendObserver(SendObserver observer) { sendObserver_ = std::move(observer); }
+  // Whether a file can be opened as a drawing: empty accepts it, else the text says why not.
+  // Without a check every existing file opens.
+  using DrawingCheck = std::function<std::wstring(const std::wstring& path)>;
+  void setDrawingCheck(DrawingCheck check) { drawingCheck_ = std::move(check); }
+  // Why the last appContextOpenDocument opened nothing; empty after one that opened a document.
+  const std::wstring& lastOpenFailure() const { return lastOpenFailure_; }
 
  private:
   void notify(const std::function<void(HcDocManagerReactor&)>& notify);
@@ -90,6 +96,8 @@ class HeadlessDocManager : public HcDocManager {
   int resourceDepth_ = 0;
   std::function<std::wstring()> holderText_;
   SendObserver sendObserver_;
+  DrawingCheck drawingCheck_;
+  std::wstring lastOpenFailure_;
 };
 
 // The drawing lock file of a drawing: its path with the extension ".dwl".

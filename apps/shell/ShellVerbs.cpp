@@ -91,7 +91,7 @@ ShellVerbs::Outcome ShellVerbs::run(const std::wstring& line, const std::functio
   std::vector<std::wstring> words = runtime::splitCommandWords(line);
   if (words.empty()) return Outcome::kNotAVerb;
   const std::wstring verb = os::toLower(words.front());
-  static const wchar_t* const kVerbs[] = {L"palette", L"answer", L"trace", L"setvar", L"getvar", L"new", L"docs", L"popup"};
+  static const wchar_t* const kVerbs[] = {L"palette", L"answer", L"trace", L"setvar", L"getvar", L"new", L"docs", L"popup", L"dialog"};
   if (std::none_of(std::begin(kVerbs), std::end(kVerbs), [&](const wchar_t* v) { return verb == v; }))
     return Outcome::kNotAVerb;
   if (echo) echo(line);
@@ -122,6 +122,7 @@ ShellVerbs::Outcome ShellVerbs::run(const std::wstring& line, const std::functio
     print(L"New drawing " + textui::quoted(doc->fileName()) + L"\n");
     return Outcome::kDone;
   }
+  if (verb == L"dialog") return refuse(L"dialog: no dialog is open (answer a dialog with \"answer\" lines or the lines after its command)");
   if (verb == L"docs") return args.empty() ? listDocuments() : refuse(L"docs: takes no arguments");
   return popup(args);
 }

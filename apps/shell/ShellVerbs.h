@@ -7,6 +7,7 @@
 //   new                     a new, never saved drawing becomes the current document
 //   docs                    every document with its state
 //   popup NAME ENTRY...     pops up a menu through the host's UI service (a test hook)
+//   dialog ...              refused: dialog lines answer a dialog that is open
 // A verb line that is refused prints one line saying why and changes nothing.
 
 #include <functional>

@@ -73,7 +73,7 @@ TEST_F(ShellUi, AMenuTakesItsAnswerFromTheAnswersFileThenFromTheScript) {
 TEST_F(ShellUi, RefusedVerbsSayWhyInOneLineAndTheRunEndsWithStatusOne) {
   const std::string out =
       run({"palette", "Voxnav", "palette wiggle", "palette click Nowhere.dwg", "setvar SDI x", "trace sideways",
-           "popup drawing 12", "(+ 1 2)"});
+           "popup drawing 12", "dialog press ok", "(+ 1 2)"});
   EXPECT_TRUE(has(out, "palette: there is no palette (the module has not created it)\n") ||
               has(out, "palette \"Project Manager\" {hidden}\n"))
       << out;
@@ -82,6 +82,7 @@ TEST_F(ShellUi, RefusedVerbsSayWhyInOneLineAndTheRunEndsWithStatusOne) {
   EXPECT_TRUE(has(out, "Command: setvar SDI x\nsetvar: SDI wants an integer\n")) << out;
   EXPECT_TRUE(has(out, "Command: trace sideways\ntrace: wants on or off\n")) << out;
   EXPECT_TRUE(has(out, "Command: popup drawing 12\npopup: bad entry \"12\"\n")) << out;
+  EXPECT_TRUE(has(out, "Command: dialog press ok\ndialog: no dialog is open")) << out;
   EXPECT_TRUE(has(out, "Command: (+ 1 2)\n3\n")) << "the lines after a refused one still run:\n" << out;
   EXPECT_EQ(exitStatus, 1) << out;
 }

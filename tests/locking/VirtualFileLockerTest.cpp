@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "core/VoxPrmProjectManager.h"
+#include "host/VoxUtils.h"
 #include "locking/LockIdentity.h"
 #include "locking/ProjectFileLockerAdapter.h"
 #include "locking/VoxPrmVirtualFileLocker.h"
@@ -223,6 +224,30 @@ TEST_F(ManagerLocking, TheManagerLocksThroughTheAdapter) {
     EXPECT_FALSE(holder.empty());
   }  // the manager releases its locks when it goes
   EXPECT_FALSE(exists(temp.native("Plant.wdp.FLL")));
+}
+
+TEST_F(ManagerLocking, TheAddOnLockServiceCountsAProjectThisUserLockedAsLocked) {
+  writeNative(temp.native("Plant.wdp"), "x");
+  const std::wstring plant = temp.path(L"Plant.wdp");
+  core::ManagerParts parts;
+  parts.makeLocker = [] { return makeProjectFileLocker(); };
+  VoxPrmProjectManager manager(parts);
+  ASSERT_TRUE(manager.lockProjectFile(plant.c_str()));
+
+  std::vector<std::wstring> locked;
+  EXPECT_TRUE(LispCheckFileLockStatusAndLock({plant}, 1, 0, locked)) << "refused a project this user locked";
+  EXPECT_TRUE(locked.empty());
+  EXPECT_TRUE(LispUpdUnlockFiles(locked));
+  std::wstring holder;
+  EXPECT_EQ(manager.whoHasProjectFileLocked(plant.c_str(), holder), kLockedByMe) << "the earlier lock was released";
+  EXPECT_TRUE(exists(temp.native("Plant.wdp.FLL")));
+
+  // Another user's lock is still refused.
+  ASSERT_TRUE(manager.unlockProjectFile(plant.c_str()));
+  VoxPrmVirtualFileLocker ann{as(L"ann")};
+  ASSERT_TRUE(ann.lockFile(plant.c_str()));
+  EXPECT_FALSE(LispCheckFileLockStatusAndLock({plant}, 1, 0, locked));
+  EXPECT_TRUE(locked.empty());
 }
 
 }  // namespace

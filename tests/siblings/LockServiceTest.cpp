@@ -59,13 +59,25 @@ TEST_F(LockServiceTest, LockWritesHeldLockFileWithIdentityAndUnlockDeletesIt) {
   EXPECT_FALSE(locks.holds(file(L"Plant.wdp")));
 }
 
-TEST_F(LockServiceTest, SecondLockIsRefusedAndNotListedIgnoringCase) {
+TEST_F(LockServiceTest, AFileLockedEarlierCountsAsLockedAndItsLaterUnlockKeepsIt) {
   ASSERT_TRUE(locks.lock({file(L"Plant.wdp")}, true, false, locked));
   Files again;
-  EXPECT_FALSE(locks.lock({file(L"PLANT.WDP")}, true, false, again));
-  EXPECT_TRUE(again.empty());
-  // A second service (another instance) is refused as well.
+  EXPECT_TRUE(locks.lock({file(L"PLANT.WDP"), file(L"A.wdp")}, true, false, again))
+      << "a file this user holds must count as locked";
+  EXPECT_EQ(again, Files{file(L"A.wdp")}) << "only the file locked now is listed";
+  EXPECT_TRUE(locks.lock({file(L"plant.wdp")}, false, false, again));  // a check only
+
+  EXPECT_TRUE(locks.unlock(again));
+  EXPECT_TRUE(locks.holds(file(L"Plant.wdp"))) << "the later unlock released the earlier lock";
+  EXPECT_TRUE(heldOpen(temp.native("Plant.wdp.FLL")));
+  EXPECT_TRUE(locks.unlock(locked));
+  EXPECT_FALSE(exists(temp.native("Plant.wdp.FLL")));
+}
+
+TEST_F(LockServiceTest, AnotherInstancesLockIsRefused) {
+  ASSERT_TRUE(locks.lock({file(L"Plant.wdp")}, true, false, locked));
   AddOnLockService other;
+  Files again;
   EXPECT_FALSE(other.lock({file(L"Plant.wdp")}, true, false, again));
   EXPECT_TRUE(again.empty());
 }
@@ -112,12 +124,14 @@ TEST_F(LockServiceTest, DestructionReleasesEveryLock) {
   EXPECT_FALSE(exists(temp.native("Plant.wdp.FLL")));
 }
 
-// A backend that records what it was asked and refuses names starting with "X".
+// A backend that records what it was asked, refuses names starting with "X" and answers that
+// names starting with "M" are this user's already.
 class RecordingBackend : public ProjectLockBackend {
  public:
-  bool lock(const std::wstring& path) override {
+  LockOutcome lock(const std::wstring& path) override {
     calls.push_back(L"lock " + path);
-    return path.find(L"\\X") == std::wstring::npos;
+    if (path.find(L"\\X") != std::wstring::npos) return LockOutcome::kRefused;
+    return path.find(L"\\M") != std::wstring::npos ? LockOutcome::kAlreadyMine : LockOutcome::kTaken;
   }
   void unlock(const std::wstring& path) override { calls.push_back(L"unlock " + path); }
   std::vector<std::wstring> calls;
@@ -129,13 +143,17 @@ TEST_F(LockServiceTest, ProjectFilesGoThroughThePluggedBackendDrawingsDoNot) {
   EXPECT_FALSE(locks.lock({file(L"P.wdp"), file(L"X.wdp")}, true, false, locked));
   EXPECT_TRUE(locks.lock({file(L"A.dwg")}, true, true, locked));
   EXPECT_EQ(locked, (Files{file(L"P.wdp"), file(L"A.dwg")}));
+  EXPECT_TRUE(locks.lock({file(L"Mine.wdp")}, true, false, locked));  // this user's: not listed
+  EXPECT_TRUE(locks.lock({file(L"Mine.wdp")}, false, false, locked));
+  EXPECT_EQ(locked, (Files{file(L"P.wdp"), file(L"A.dwg")}));
   EXPECT_FALSE(exists(temp.native("P.wdp.FLL")));
   EXPECT_TRUE(exists(temp.native("A.dwg.FLL")));
 
   locks.setProjectBackend(nullptr);  // earlier locks still go back to the backend that took them
   EXPECT_TRUE(locks.unlock(locked));
-  EXPECT_EQ(backend.calls, (std::vector<std::wstring>{L"lock " + file(L"P.wdp"), L"lock " + file(L"X.wdp"),
-                                                      L"unlock " + file(L"P.wdp")}));
+  EXPECT_EQ(backend.calls,
+            (std::vector<std::wstring>{L"lock " + file(L"P.wdp"), L"lock " + file(L"X.wdp"), L"lock " + file(L"Mine.wdp"),
+                                       L"lock " + file(L"Mine.wdp"), L"unlock " + file(L"P.wdp")}));
   EXPECT_FALSE(exists(temp.native("A.dwg.FLL")));
 }
 

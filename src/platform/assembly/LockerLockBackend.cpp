@@ -2,10 +2,14 @@
 
 namespace vox::platform {
 
-bool LockerLockBackend::lock(const std::wstring& path) {
+siblings::LockOutcome LockerLockBackend::lock(const std::wstring& path) {
   std::wstring holder;
-  if (locker_.whoLocked(path.c_str(), holder) != kNotLocked) return false;
-  return locker_.lockFile(path.c_str());
+  switch (locker_.whoLocked(path.c_str(), holder)) {
+    case kNotLocked:
+      return locker_.lockFile(path.c_str()) ? siblings::LockOutcome::kTaken : siblings::LockOutcome::kRefused;
+    case kLockedByMe: return siblings::LockOutcome::kAlreadyMine;
+    default: return siblings::LockOutcome::kRefused;
+  }
 }
 
 }  // namespace vox::platform

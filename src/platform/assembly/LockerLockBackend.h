@@ -1,7 +1,8 @@
 #pragma once
 // The add-on's lock service takes its project-file locks through the module's virtual file
 // locker, so they are the same ".FLL" lock files that the project manager and other instances
-// read. A file somebody holds already (this instance included) is refused.
+// read. A file another user or computer holds is refused; one this user holds already, in this
+// instance or another, is this user's lock.
 
 #include "locking/VoxPrmVirtualFileLocker.h"
 #include "platform/siblings/ProjectLockBackend.h"
@@ -11,7 +12,7 @@ namespace vox::platform {
 class LockerLockBackend : public siblings::ProjectLockBackend {
  public:
   ~LockerLockBackend() override { locker_.unlockAllFiles(); }
-  bool lock(const std::wstring& path) override;
+  siblings::LockOutcome lock(const std::wstring& path) override;
   void unlock(const std::wstring& path) override { locker_.unlockFile(path.c_str()); }
 
  private:

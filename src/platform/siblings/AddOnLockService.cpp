@@ -28,10 +28,10 @@ bool AddOnLockService::lock(const std::vector<std::wstring>& files, bool take, b
   ProjectLockBackend& backend = backendFor(drawings);
   bool all = true;
   for (const std::wstring& file : files) {
-    if (holds(file) || !backend.lock(file)) {
-      all = false;
-      continue;
-    }
+    if (holds(file)) continue;  // locked earlier: the earlier request's list releases it
+    const LockOutcome outcome = backend.lock(file);
+    if (outcome == LockOutcome::kRefused) all = false;
+    if (outcome != LockOutcome::kTaken) continue;
     if (!take) {
       backend.unlock(file);
       continue;

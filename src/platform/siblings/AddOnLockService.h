@@ -7,8 +7,10 @@
 // CompanionLockFiles.h). Drawings are locked by the same rule with their own companion lock
 // file, the drawing's path followed by ".FLL"; that name is the add-on's, and never the host's
 // drawing lock file (".dwl"), which the host writes while a drawing is open.
-// A file already held - by another instance, or by this service - is refused. Paths compare
-// ignoring case.
+// A file another instance or user holds is refused. A file this user holds already - through
+// this service or, for project files, in any instance of this user ("locked by me") - counts as
+// locked but is not listed as locked now, so releasing the list of a later request keeps the
+// earlier lock. Paths compare ignoring case.
 
 #include <string>
 #include <vector>
@@ -25,9 +27,10 @@ class AddOnLockService {
   // Releases every lock still held.
   ~AddOnLockService();
 
-  // Locks each file (as drawings when `drawings` is set) and appends each one locked to
-  // `locked`. True when every file was locked. Without `take`, each lock is tried and released
-  // at once: the answer only says whether every file could be locked, and nothing is listed.
+  // Locks each file (as drawings when `drawings` is set) and appends each one locked now to
+  // `locked`. True when every file is locked afterwards, this user's earlier locks included.
+  // Without `take`, each lock is tried and released at once: the answer only says whether every
+  // file could be locked, and nothing is listed.
   bool lock(const std::vector<std::wstring>& files, bool take, bool drawings, std::vector<std::wstring>& locked);
   // Releases the listed files this service holds; true when it held each of them.
   bool unlock(const std::vector<std::wstring>& files);

@@ -61,14 +61,15 @@ CompanionLockFiles::~CompanionLockFiles() {
   for (const auto& [path, file] : held_) removeLockFile(path);
 }
 
-bool CompanionLockFiles::lock(const std::wstring& path) {
-  if (path.empty() || held_.contains(path)) return false;
+LockOutcome CompanionLockFiles::lock(const std::wstring& path) {
+  if (path.empty()) return LockOutcome::kRefused;
+  if (held_.contains(path)) return LockOutcome::kAlreadyMine;
   const std::optional<std::string> native = os::toNative(lockFilePath(path));
-  if (!native) return false;
+  if (!native) return LockOutcome::kRefused;
   const int fd = createLockFile(*native);
-  if (fd < 0) return false;
+  if (fd < 0) return LockOutcome::kRefused;
   held_.emplace(path, HeldLockFile(fd));
-  return true;
+  return LockOutcome::kTaken;
 }
 
 void CompanionLockFiles::unlock(const std::wstring& path) {

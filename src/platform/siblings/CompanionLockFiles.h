@@ -3,7 +3,7 @@
 // in the same folder, holding this process's identity text (login; computer and full name;
 // date and time) in the narrow code page. Taking a lock creates the lock file exclusively, so a
 // lock file that exists already - held by another instance, or left behind by one that died -
-// refuses the lock. While held, the lock file stays open with an exclusive open-file-description
+// refuses the lock; one that this object holds already is this user's. While held, the lock file stays open with an exclusive open-file-description
 // write lock, which is what other instances test to tell a held lock from a stale one.
 // Releasing deletes the lock file. Paths are module paths (see platform/os/WinPath.h).
 
@@ -37,7 +37,7 @@ class CompanionLockFiles : public ProjectLockBackend {
   // Deletes the lock files still held.
   ~CompanionLockFiles() override;
 
-  bool lock(const std::wstring& path) override;
+  LockOutcome lock(const std::wstring& path) override;
   void unlock(const std::wstring& path) override;
 
   // The lock file of `path`.

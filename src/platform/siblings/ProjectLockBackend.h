@@ -7,11 +7,18 @@
 
 namespace vox::siblings {
 
+// What asking a backend for a lock came to.
+enum class LockOutcome {
+  kTaken,        // locked now; unlock() releases it
+  kAlreadyMine,  // this user holds it already (locked earlier); nothing was taken
+  kRefused,      // someone else holds it, or no lock can be made
+};
+
 class ProjectLockBackend {
  public:
   virtual ~ProjectLockBackend() = default;
-  // Locks `path` for this instance; false when someone (this instance included) holds it.
-  virtual bool lock(const std::wstring& path) = 0;
+  // Locks `path` for this instance.
+  virtual LockOutcome lock(const std::wstring& path) = 0;
   // Releases a lock that lock() took.
   virtual void unlock(const std::wstring& path) = 0;
 };

@@ -105,6 +105,39 @@ TEST_F(LispFunctions, ReReadingSettingsAndTheWaitCursor) {
   EXPECT_EQ(lispCore()->rereadRequests(), 3u);
   EXPECT_EQ(call(L"(vox_rereadproject 3)"), L"; error: function failed: vox_rereadproject\n");
 
+// Runs part of a test from inside a folder, as a user whose current folder holds the project.
+class InsideFolder {
+ public:
+  explicit InsideFolder(const std::string& native) : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(native);
+  }
+  ~InsideFolder() { std::filesystem::current_path(previous_); }
+  InsideFolder(const InsideFolder&) = delete;
+  InsideFolder& operator=(const InsideFolder&) = delete;
+
+ private:
+  std::filesystem::path previous_;
+};
+
+TEST_F(LispFunctions, LockFunctionsMakeRelativePathsFullAndRefuseBlankOnes) {
+  const InsideFolder inside(temp.native());
+  EXPECT_EQ(call(L"(vox_virtuallockproject \"P.wdp\" 1)"), L"1\n");
+  EXPECT_EQ(call(L"(vox_getprojectlockstatus \"./P.wdp\")"), L"2\n");
+  // The lock is the full path's: unlocking by the full path releases it.
+  EXPECT_EQ(call(L"(vox_virtuallockproject " + p() + L" 0)"), L"1\n");
+  EXPECT_FALSE(std::filesystem::exists(temp.native("P.wdp.FLL")));
+  EXPECT_EQ(call(L"(vox_getdwglockstatus \"D.dwg\")"), L"2\n");  // open here, under its full path
+
+  for (const std::wstring blank : {L"\"\"", L"\"    \"", L"\"\t  \""}) {
+    EXPECT_EQ(call(L"(vox_virtuallockproject " + blank + L" 1)"), L"0\n") << blank;
+    EXPECT_EQ(call(L"(vox_getprojectlockstatus " + blank + L")"), L"0\n") << blank;
+    EXPECT_EQ(call(L"(vox_getprojectwholocked " + blank + L")"), L"nil\n") << blank;
+    EXPECT_EQ(call(L"(vox_getdwglockstatus " + blank + L")"), L"0\n") << blank;
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(temp.native()))
+    EXPECT_NE(entry.path().extension(), ".FLL") << "a lock file was made: " << entry.path();
+}
+
   EXPECT_EQ(call(L"(vox_getelecregsetting \"Paths\" \"Lib\")"), L"nil\n");
   EXPECT_EQ(call(L"(vox_setelecregsetting \"Paths\" \"Lib\" \"\\\\lib\")"), L"T\n");
   EXPECT_EQ(call(L"(vox_getelecregsetting \"Paths\" \"Lib\")"), L"\"\\\\lib\"\n");

@@ -95,7 +95,7 @@ int ShellSession::run() {
     runLoopUntilIdle();
   }
   writeOut(L"\n");
-  return failed_ ? 1 : 0;
+  return failed_ || host_->runtime().commandLine().failures() > 0 ? 1 : 0;
 }
 
 }  // namespace vox::shell

@@ -101,6 +101,10 @@ int hcedRetList(const HcResBufChain& list) {
   result.beginList().append(list).endList();
   return setResult(std::move(result));
 }
+int hcedFail(const std::wstring& reason) {
+  if (lisp() != nullptr) lisp()->setFailureReason(reason);
+  return kRsError;
+}
 int hcedInvoke(const HcResBufChain& call, HcResBufChain& result) {
   return lisp() != nullptr ? lisp()->invoke(call, result) : kRtError;
 }

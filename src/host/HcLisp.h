@@ -26,6 +26,8 @@ class HcLispHost {
   virtual HcResBufChain arguments() const = 0;
   // The result of the call being handled.
   virtual int setResult(HcResBufChain result) = 0;
+  // Why the call being handled fails (a wrong argument, ...); the host shows it with the error.
+  virtual void setFailureReason(const std::wstring& /*reason*/) {}
   // Calls the function named by the chain's first item (a string) with the rest as arguments.
   // kRtNorm on normal completion, with the answer in `result`; an error code otherwise.
   virtual int invoke(const HcResBufChain& call, HcResBufChain& result) = 0;
@@ -39,4 +41,6 @@ int hcedRetNil();
 int hcedRetInt(int value);  // a 16-bit integer when it fits, else a 32-bit one
 int hcedRetStr(const wchar_t* value);
 int hcedRetList(const HcResBufChain& list);
+// Tells the host why the call being handled fails; returns kRsError for the handler to return.
+int hcedFail(const std::wstring& reason);
 int hcedInvoke(const HcResBufChain& call, HcResBufChain& result);

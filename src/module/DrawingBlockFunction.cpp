@@ -44,25 +44,31 @@ bool openTarget(VoxDbxBlockRef& db, const Target& target) {
 int ensureDrawingBlockFunction() {
   LispArguments args(hcedGetArgs());
   Target target;
-  if (args.nil()) {
+  const HcResBuf* first = args.peek();
+  const int type = first != nullptr ? first->type : kRtNone;
+  if (type == kRtNil) {
+    args.nil();
     target.document = true;
-  } else if (std::optional<std::wstring> path = args.string()) {
-    target.document = path->empty();
+  } else if (type == kRtStr) {
+    const std::wstring path = *args.string(L"drawing");
+    target.document = path.empty();
     // A path in either separator, relative ones taken from the current folder.
-    if (!target.document) target.path = os::fullPath(os::toBackslashes(*path));
-  } else if (std::optional<std::int32_t> number = args.integer()) {
+    if (!target.document) target.path = os::fullPath(os::toBackslashes(path));
+  } else if (type == kRtShort || type == kRtLong) {
     target.document = true;
-    target.number = *number;
+    target.number = *args.integer(L"drawing");
   } else {
+    args.refuse(L"drawing", L"a drawing path, nil or an integer");
     hcedRetNil();
-    return kRsError;
+    return hcedFail(args.problem());
   }
   bool report = false;
   if (!args.atEnd()) {
     report = args.t();
     if (!report && !args.nil()) {
+      args.refuse(L"report", L"T or nil");
       hcedRetNil();
-      return kRsError;
+      return hcedFail(args.problem());
     }
   }
   std::unique_ptr<VoxDbxBlockRef> db = VoxDbxCreateBlockRef();

@@ -17,11 +17,12 @@
 namespace vox::module {
 namespace {
 
-constexpr int kCrossReferenceOverrideValues = 16;
+constexpr std::size_t kCrossReferenceOverrideValues = 16;
 
-int error() {
+// The call fails with nil and the reason the arguments gave.
+int refused(const LispArguments& args) {
   hcedRetNil();
-  return kRsError;
+  return hcedFail(args.problem());
 }
 
 int answerNil() {
@@ -76,25 +77,25 @@ int loadLastProjects() {
 
 int pathIsRelative() {
   LispArguments args(hcedGetArgs());
-  const auto path = args.string();
-  if (!path) return error();
+  const auto path = args.string(L"path");
+  if (!path) return refused(args);
   return answerInt(os::isRelative(*path) ? 1 : 0);
 }
 
 template <auto Convert>
 int convertPath() {
   LispArguments args(hcedGetArgs());
-  const auto path = args.string();
-  const auto base = args.string();
-  if (!path || !base) return error();
+  const auto path = args.string(L"path");
+  const auto base = args.string(L"base");
+  if (!path || !base) return refused(args);
   return answerText(Convert(*path, *base));
 }
 
 int openProject() {
   LispArguments args(hcedGetArgs());
-  const auto path = args.string();
-  const auto activate = args.shortInt();
-  if (!path || !activate) return error();
+  const auto path = args.string(L"path");
+  const auto activate = args.shortInt(L"activate");
+  if (!path || !activate) return refused(args);
   VoxPrmProjectManager* manager = GetProjectManager();
   // A project's ID is its file's full path: a relative path is taken from the current folder.
   const std::wstring full = os::fullPath(os::toBackslashes(*path));
@@ -103,11 +104,11 @@ int openProject() {
 
 int virtualLockProject() {
   LispArguments args(hcedGetArgs());
-  const auto path = args.string();
-  const auto lock = args.shortInt();
+  const auto path = args.string(L"path");
+  const auto lock = args.shortInt(L"lock");
   if (!path || !lock) {
     hcedRetInt(0);
-    return kRsError;
+    return hcedFail(args.problem());
   }
   VoxPrmProjectManager* manager = GetProjectManager();
   if (manager == nullptr) return answerInt(0);
@@ -118,8 +119,8 @@ int virtualLockProject() {
 
 int projectLockStatus() {
   LispArguments args(hcedGetArgs());
-  const auto path = args.string();
-  if (!path) return error();
+  const auto path = args.string(L"path");
+  if (!path) return refused(args);
   VoxPrmProjectManager* manager = GetProjectManager();
   if (manager == nullptr) return answerNil();
   std::wstring text;
@@ -128,8 +129,8 @@ int projectLockStatus() {
 
 int projectWhoLocked() {
   LispArguments args(hcedGetArgs());
-  const auto path = args.string();
-  if (!path) return error();
+  const auto path = args.string(L"path");
+  if (!path) return refused(args);
   const HcResourceScope resources;
   VoxPrmProjectManager* manager = GetProjectManager();
   if (manager == nullptr) return answerNil();
@@ -140,8 +141,8 @@ int projectWhoLocked() {
 
 int drawingWhoLocked() {
   LispArguments args(hcedGetArgs());
-  const auto path = args.string();
-  if (!path) return error();
+  const auto path = args.string(L"path");
+  if (!path) return refused(args);
   const HcResourceScope resources;
   std::wstring holder, machine, time;
   const _lockStatus status = getDrawingLockStatus(lockFunctionPath(*path).c_str(), &holder, &machine, &time);
@@ -150,8 +151,8 @@ int drawingWhoLocked() {
 
 int drawingLockStatus() {
   LispArguments args(hcedGetArgs());
-  const auto path = args.string();
-  if (!path) return error();
+  const auto path = args.string(L"path");
+  if (!path) return refused(args);
   std::wstring holder, machine, time;
   return answerInt(getDrawingLockStatus(lockFunctionPath(*path).c_str(), &holder, &machine, &time));
 }
@@ -165,12 +166,12 @@ int activeProject() {
 
 int closeProject() {
   LispArguments args(hcedGetArgs());
-  const auto path = args.string();
-  if (!path) return error();
+  const auto path = args.string(L"path");
+  if (!path) return refused(args);
   bool force = false;
   if (!args.atEnd()) {
-    const auto flag = args.shortInt();
-    if (!flag) return error();
+    const auto flag = args.shortInt(L"force");
+    if (!flag) return refused(args);
     force = *flag == 1;
   }
   if (VoxPrmProjectManager* manager = GetProjectManager()) manager->closeProject(path->c_str(), force);
@@ -179,8 +180,8 @@ int closeProject() {
 
 int sameNameAsExisting() {
   LispArguments args(hcedGetArgs());
-  const auto path = args.string();
-  if (!path) return error();
+  const auto path = args.string(L"path");
+  if (!path) return refused(args);
   const VoxPrmProjectManager* manager = GetProjectManager();
   if (manager == nullptr) return answerNil();
   return answerInt(manager->isProjectSameNameAsExisting(path->c_str(), nullptr) ? 1 : 0);
@@ -190,8 +191,8 @@ int sameNameAsExisting() {
 int crossReferenceOverride() {
   LispArguments args(hcedGetArgs());
   const HcResourceScope resources;
-  const auto values = args.strings();
-  if (!values || values->size() != kCrossReferenceOverrideValues) return error();
+  const auto values = args.strings(L"values", kCrossReferenceOverrideValues);
+  if (!values) return refused(args);
   return answerNil();
 }
 
@@ -199,8 +200,8 @@ int rereadProject() {
   LispArguments args(hcedGetArgs());
   std::optional<std::wstring> path;
   if (!args.nil()) {
-    path = args.string();
-    if (!path) return error();
+    path = args.string(L"path");
+    if (!path) return refused(args);
   }
   VoxPrmProjectManager* manager = GetProjectManager();
   if (manager == nullptr) return answerNil();
@@ -210,19 +211,19 @@ int rereadProject() {
 
 int getRegSetting() {
   LispArguments args(hcedGetArgs());
-  const auto key = args.string();
-  const auto name = args.string();
-  if (!key || !name) return error();
+  const auto key = args.string(L"key");
+  const auto name = args.string(L"name");
+  if (!key || !name) return refused(args);
   std::wstring value;
   return answerText(VoxGetRegSetting(*key, *name, value) ? std::optional<std::wstring>(value) : std::nullopt);
 }
 
 int setRegSetting() {
   LispArguments args(hcedGetArgs());
-  const auto key = args.string();
-  const auto name = args.string();
-  const auto value = args.string();
-  if (!key || !name || !value) return error();
+  const auto key = args.string(L"key");
+  const auto name = args.string(L"name");
+  const auto value = args.string(L"value");
+  if (!key || !name || !value) return refused(args);
   return answerBool(VoxSetRegSetting(*key, *name, *value));
 }
 

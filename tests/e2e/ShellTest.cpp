@@ -137,6 +137,27 @@ TEST_F(Shell, ADrawingFileThatIsNoDrawingIsRefusedAndOpensNoDocument) {
   EXPECT_EQ(readNative(temp.native("Demo/CUT.dwg")), whole.substr(0, whole.size() / 2));  // left as it was
 }
 
+TEST_F(Shell, AFailedScriptLineEndsTheShellWithAFailureStatus) {
+  ChildProcess wrongType(VOX_SHELL_PATH, {"--script", script("w.scr", {"OPEN " + temp.native("Demo/DEMO001.dwg"),
+                                                               "(vox_openproject 1 1)", "(vox_getactiveproject)"})},
+                         environment("a", "Ann Smith"));
+  const std::string out = output(wrongType);
+  EXPECT_NE(out.find("; error: function failed: vox_openproject: argument 1 (path) must be a string, not the integer 1"),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find("Command: (vox_getactiveproject)"), std::string::npos) << "the script went on:\n" << out;
+  EXPECT_EQ(exitCode(wrongType), 1);
+
+  for (const char* line : {"NOSUCHCOMMAND", "OPEN /nonexistent/x.dwg", "(car"}) {
+    ChildProcess failing(VOX_SHELL_PATH, {"--script", script("f.scr", {line})}, environment("a", "Ann Smith"));
+    const std::string printed = output(failing);
+    EXPECT_EQ(exitCode(failing), 1) << "after " << line << ":\n" << printed;
+  }
+  ChildProcess unreadable(VOX_SHELL_PATH, {"--script", temp.native("none.scr")}, environment("a", "Ann Smith"));
+  output(unreadable);
+  EXPECT_NE(exitCode(unreadable), 0);
+}
+
 TEST_F(Shell, BadCommandLinesAndMissingModulesFailClearly) {
   ChildProcess unknown(VOX_SHELL_PATH, {"--frobnicate"});
   output(unknown);

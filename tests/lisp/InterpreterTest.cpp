@@ -47,6 +47,15 @@ TEST_F(InterpreterTest, HandlersReceiveTheTypedChainAndAnswerEveryKind) {
   EXPECT_EQ(run(L"(vox_test)"), L"; error: function failed: vox_test\n");
   answer = [] { return kRsResult; };  // claims a result but set none
   EXPECT_EQ(run(L"(vox_test)"), L"; error: function failed: vox_test\n");
+  // A reason given by the failing handler follows the function's name; it is not kept for the
+  // next call.
+  answer = [&] {
+    lisp.setFailureReason(L"argument 1 (path) must be a string");
+    return kRsError;
+  };
+  EXPECT_EQ(run(L"(vox_test)"), L"; error: function failed: vox_test: argument 1 (path) must be a string\n");
+  answer = [] { return kRsError; };
+  EXPECT_EQ(run(L"(vox_test)"), L"; error: function failed: vox_test\n");
 }
 
 TEST_F(InterpreterTest, InvokeReportsNormalCompletionOrAnError) {

@@ -38,6 +38,7 @@ struct CommandLineTest : ::testing::Test {
     line.setLispEvaluator([this](HcDocument* d, const std::wstring& e) {
       lisp.push_back(e);
       EXPECT_FALSE(d != nullptr && d->isQuiescent());  // busy while it runs
+      return e != L"(fail)";
     });
     editor.addReactor(&editorLog);
     writeNative(dir.native("A.dwg"), "{}");
@@ -67,7 +68,7 @@ TEST_F(CommandLineTest, ALineMayCloseItsOwnDocument) {
   commands.addCommand(L"G", L"_CloseMe", L"CloseMe", 0, [&] { docs.closeDocument(docs.curDocument()); });
   line.execute(nullptr, L"CloseMe");
   EXPECT_EQ(docs.documentCount(), 0);
-  line.setLispEvaluator([&](HcDocument*, const std::wstring&) { docs.closeDocument(docs.curDocument()); });
+  line.setLispEvaluator([&](HcDocument*, const std::wstring&) { return docs.closeDocument(docs.curDocument()); });
   docs.appContextOpenDocument(dir.path(L"B.dwg"), false);
   line.execute(nullptr, L"(close)");
   EXPECT_EQ(docs.documentCount(), 0);
@@ -109,6 +110,21 @@ TEST_F(CommandLineTest, ARefusedOpenSaysWhyAndKeepsTheCurrentDocument) {
       << "transcript: " << testing::PrintToString(line.transcript());
   EXPECT_EQ(docs.documentCount(), 1);
   EXPECT_EQ(docs.curDocument(), before);
+}
+
+TEST_F(CommandLineTest, FailedLinesAreCounted) {
+  commands.addCommand(L"G", L"_Hello", L"Hello", 0, [] {});
+  line.execute(nullptr, L"(ok)");
+  line.execute(nullptr, L"hello");
+  EXPECT_EQ(line.failures(), 0u);
+  line.execute(nullptr, L"(fail)");
+  EXPECT_EQ(line.failures(), 1u) << "a failed LISP expression";
+  line.execute(nullptr, L"nosuchcommand");
+  EXPECT_EQ(line.failures(), 2u) << "an unknown command";
+  line.execute(nullptr, L"OPEN " + dir.path(L"missing.dwg"));
+  EXPECT_EQ(line.failures(), 3u) << "a drawing that does not exist";
+  line.execute(nullptr, L"SCRIPT " + dir.path(L"missing.scr"));
+  EXPECT_EQ(line.failures(), 4u) << "a script that cannot be read";
 }
 
 TEST_F(CommandLineTest, WordsAfterACommandAreItsNextInput) {

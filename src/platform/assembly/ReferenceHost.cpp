@@ -30,7 +30,7 @@ ReferenceHost::ReferenceHost(const ReferenceHostOptions& options) : settings_(op
   runtime::HeadlessHost& host = *runtime_;
   lisp_ = std::make_unique<lisp::Interpreter>([&host] { return static_cast<const void*>(host.documents().curDocument()); },
                                                [&host](const std::wstring& text) { host.commandLine().print(text); });
-  host.commandLine().setLispEvaluator([this](HcDocument*, const std::wstring& e) { lisp_->evaluateLine(e); });
+  host.commandLine().setLispEvaluator([this](HcDocument*, const std::wstring& e) { return lisp_->evaluateLine(e); });
   documentReactor_ = std::make_unique<DocumentReactor>(*lisp_);
   host.documents().addReactor(documentReactor_.get());
   host.setParts(runtime::HostParts{lisp_.get(), &settings_, options.interaction, &messages_, options.ui});

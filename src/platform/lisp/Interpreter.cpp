@@ -66,21 +66,22 @@ int Interpreter::setResult(HcResBufChain result) {
   return kRtNorm;
 }
 
-void Interpreter::evaluateLine(const std::wstring& text) {
+bool Interpreter::evaluateLine(const std::wstring& text) {
   const ReadResult read = readAll(text);
   if (!read.ok()) {
     if (print_) print_(L"; error: " + read.error + L"\n");
-    return;
+    return false;
   }
   Value last;
   for (const Value& expression : read.values) {
     std::wstring error;
     if (!evaluate(expression, last, error)) {
       if (print_) print_(L"; error: " + error + L"\n");
-      return;
+      return false;
     }
   }
   if (print_ && !read.values.empty()) print_(print(last) + L"\n");
+  return true;
 }
 
 bool Interpreter::evaluate(const Value& expression, Value& result, std::wstring& error) {
@@ -192,11 +193,13 @@ Value Interpreter::callHandler(int code, const std::wstring& name, const std::ve
   // A handler may call back into LISP: keep the outer call's arguments and result.
   HcResBufChain savedArguments = std::exchange(arguments_, toChain(args));
   std::optional<HcResBufChain> savedResult = std::exchange(result_, std::nullopt);
+  std::wstring savedReason = std::exchange(failureReason_, std::wstring());
   const HcLispHandler function = handler->second;
   const int status = function();
   std::optional<HcResBufChain> answer = std::exchange(result_, std::move(savedResult));
+  const std::wstring reason = std::exchange(failureReason_, std::move(savedReason));
   arguments_ = std::move(savedArguments);
-  if (status != kRsResult || !answer) throw Failure(L"function failed: " + name);
+  if (status != kRsResult || !answer) throw Failure(L"function failed: " + name + (reason.empty() ? L"" : L": " + reason));
   const std::vector<Value> values = fromChain(*answer);
   return values.empty() ? Value::nil() : values.front();
 }

@@ -32,8 +32,8 @@ class Interpreter : public HcLispHost {
   Interpreter(CurrentDocument currentDocument, Print print);
 
   // Reads and evaluates every expression of the line in the current document and prints the
-  // last result, or "; error: ..." for the first failure.
-  void evaluateLine(const std::wstring& text);
+  // last result, or "; error: ..." for the first failure; false after a failure.
+  bool evaluateLine(const std::wstring& text);
   // Evaluates one expression; false with `error` set when it failed.
   bool evaluate(const Value& expression, Value& result, std::wstring& error);
 
@@ -48,6 +48,7 @@ class Interpreter : public HcLispHost {
   int regFunc(HcLispHandler handler, int code) override;
   HcResBufChain arguments() const override { return arguments_; }
   int setResult(HcResBufChain result) override;
+  void setFailureReason(const std::wstring& reason) override { failureReason_ = reason; }
   int invoke(const HcResBufChain& call, HcResBufChain& result) override;
   // Hears every call made through invoke (the module's calls into LISP) with its outcome.
   using InvokeObserver = std::function<void(const HcResBufChain& call, int status, const HcResBufChain& result)>;
@@ -79,6 +80,7 @@ class Interpreter : public HcLispHost {
   NameMap<Builtin> builtins_;
   HcResBufChain arguments_;
   std::optional<HcResBufChain> result_;
+  std::wstring failureReason_;
   std::size_t depth_ = 0;
   InvokeObserver invokeObserver_;
 };

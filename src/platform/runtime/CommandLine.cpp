@@ -101,10 +101,11 @@ void CommandLine::execute(HcDocument* doc, const std::wstring& rawLine) {
     const std::wstring expression = line.front() == L'!' ? line.substr(1) : line;
     setBusy(doc, true);
     editor_.notify([&](HcEditorReactor& r) { r.lispWillStart(expression); });
-    if (evaluateLisp_) {
-      evaluateLisp_(doc, expression);
-    } else {
+    if (!evaluateLisp_) {
       print(L"; error: no LISP interpreter\n");
+      ++failures_;
+    } else if (!evaluateLisp_(doc, expression)) {
+      ++failures_;
     }
     editor_.notify([](HcEditorReactor& r) { r.lispEnded(); });
     setBusy(doc, false);
@@ -128,6 +129,7 @@ void CommandLine::executeCommand(HcDocument* doc, const std::wstring& name, std:
   const HcCommand* command = commands_.lookupCommand(name);
   if (command == nullptr) {
     print(L"Unknown command \"" + bareCommandName(name) + L"\".\n");
+    ++failures_;
     return;
   }
   const std::function<void()> function = command->function;  // the command may remove its group
@@ -176,9 +178,11 @@ void CommandLine::openDrawing(HcDocument* /*doc*/, const std::wstring& path) {
   const std::wstring full = os::fullPath(os::toBackslashes(path));
   if (documents_ == nullptr) {
     print(L"Cannot open the drawing \"" + full + L"\".\n");
+    ++failures_;
   } else if (documents_->appContextOpenDocument(full, false) == nullptr) {
     const std::wstring& why = documents_->lastOpenFailure();
     print(L"Cannot open the drawing \"" + full + L"\"" + (why.empty() ? L"" : L": " + why) + L".\n");
+    ++failures_;
   }
 }
 
@@ -187,6 +191,7 @@ void CommandLine::runScript(HcDocument* doc, const std::wstring& path) {
   std::string bytes;
   if (scriptDepth_ >= kMaxScriptDepth || !os::readFile(full, bytes)) {
     print(L"Cannot run the script \"" + full + L"\".\n");
+    ++failures_;
     return;
   }
   ++scriptDepth_;

@@ -25,7 +25,8 @@ class HeadlessEditor;
 
 class CommandLine {
  public:
-  using LispEvaluator = std::function<void(HcDocument* doc, const std::wstring& expression)>;
+  // Evaluates an expression and prints its answer; false when it failed.
+  using LispEvaluator = std::function<bool(HcDocument* doc, const std::wstring& expression)>;
   using Output = std::function<void(const std::wstring& text)>;
 
   CommandLine(HcEventLoop& loop, HeadlessCommandStack& commands, HeadlessEditor& editor);
@@ -44,6 +45,9 @@ class CommandLine {
 
   void print(const std::wstring& text);
   const std::wstring& transcript() const { return transcript_; }
+  // Lines that failed so far: a LISP error, an unknown command, a drawing or script that could
+  // not be opened.
+  std::size_t failures() const { return failures_; }
   void clearTranscript() { transcript_.clear(); }
 
  private:
@@ -72,6 +76,7 @@ class CommandLine {
   bool drainPosted_ = false;
   Builtin waitingForArgument_ = nullptr;
   int scriptDepth_ = 0;
+  std::size_t failures_ = 0;
   std::wstring transcript_;
 };
 

@@ -3,9 +3,11 @@
 //
 //   lock_helper hold PATH          lock PATH, print "locked" or "refused", then wait for a line
 //                                  (or end of input), unlock everything, print "unlocked"
-//   lock_helper race PATH MARKER N print "ready", wait for a line, then N times: lock PATH, create
-//                                  MARKER exclusively (it exists already only if someone else holds
-//                                  the lock too), remove it, unlock; print "acquired=A overlaps=O"
+//   lock_helper race PATH MARKER N print "ready", wait for a line, then try to lock PATH until it
+//                                  was taken N times; print "waiting" after the first refusal. Each
+//                                  time it is taken: create MARKER exclusively (it exists already
+//                                  only if someone else holds the lock too), remove it, unlock.
+//                                  Then print "acquired=A refused=R overlaps=O"
 //
 // LOCK_HELPER_LOGIN, when set, replaces the login in the helper's identity, so that one real
 // user can stand for another user on the same computer.
@@ -43,16 +45,20 @@ int hold(const char* native) {
   return 0;
 }
 
-int race(const char* native, const char* marker, int rounds) {
+int race(const char* native, const char* marker, int acquisitions) {
   VoxPrmVirtualFileLocker locker(helperIdentity());
   const std::wstring path = modulePath(native);
   std::cout << "ready" << std::endl;
   std::string line;
   std::getline(std::cin, line);
   int acquired = 0;
+  long refused = 0;
   int overlaps = 0;
-  for (int i = 0; i < rounds; ++i) {
-    if (!locker.lockFile(path.c_str())) continue;
+  while (acquired < acquisitions) {
+    if (!locker.lockFile(path.c_str())) {
+      if (++refused == 1) std::cout << "waiting" << std::endl;
+      continue;
+    }
     ++acquired;
     const int fd = ::open(marker, O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0644);
     if (fd < 0) {
@@ -64,7 +70,7 @@ int race(const char* native, const char* marker, int rounds) {
     }
     locker.unlockFile(path.c_str());
   }
-  std::cout << "acquired=" << acquired << " overlaps=" << overlaps << std::endl;
+  std::cout << "acquired=" << acquired << " refused=" << refused << " overlaps=" << overlaps << std::endl;
   return 0;
 }
 
@@ -74,6 +80,6 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "hold" && argc == 3) return hold(argv[2]);
   if (mode == "race" && argc == 5) return race(argv[2], argv[3], std::atoi(argv[4]));
-  std::cerr << "usage: lock_helper hold PATH | race PATH MARKER ROUNDS\n";
+  std::cerr << "usage: lock_helper hold PATH | race PATH MARKER ACQUISITIONS\n";
   return 2;
 }

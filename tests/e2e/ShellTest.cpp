@@ -158,6 +158,28 @@ TEST_F(Shell, AFailedScriptLineEndsTheShellWithAFailureStatus) {
   EXPECT_NE(exitCode(unreadable), 0);
 }
 
+// The last projects are re-opened at the end of the OPEN that brings the first drawing, so the
+// very next expression already sees them.
+TEST_F(Shell, TheLastProjectsAreBackRightAfterTheFirstOpen) {
+  // Opened without activation, the project goes to the recent list, which the settings keep.
+  ChildProcess first(VOX_SHELL_PATH,
+                     {"--script", script("1.scr", {"OPEN " + temp.native("Demo/DEMO001.dwg"), "(vox_openproject " + quoted() + " 0)"})},
+                     environment("a", "Ann Smith"));
+  output(first);
+  ASSERT_EQ(exitCode(first), 0);
+  ChildProcess second(VOX_SHELL_PATH,
+                      {"--script", script("2.scr", {"OPEN " + temp.native("Demo/DEMO002.dwg"), "(vox_getactiveproject)"})},
+                      environment("a", "Ann Smith"));
+  const std::string out = output(second);
+  EXPECT_EQ(exitCode(second), 0);
+  const std::vector<std::string> results = answers(out);
+  ASSERT_FALSE(results.empty()) << out;
+  std::string printedId = "\"";  // the project ID in the module's form, as LISP prints it
+  for (const char c : project) printedId += c == '/' ? std::string("\\\\") : std::string(1, c);
+  printedId += "\"";
+  EXPECT_EQ(results.back(), printedId) << "the first expression after OPEN ran before the re-opening:\n" << out;
+}
+
 TEST_F(Shell, BadCommandLinesAndMissingModulesFailClearly) {
   ChildProcess unknown(VOX_SHELL_PATH, {"--frobnicate"});
   output(unknown);

@@ -77,6 +77,31 @@ TEST_F(Documents, AFileTheCheckRefusesOpensNoDocument) {
   EXPECT_EQ(docs.lastOpenFailure(), L"");
 }
 
+// Reactors attached when the document is announced (as a module does on its load message)
+// hear the opening end like any command: busy, then idle, when the loop next runs.
+TEST_F(Documents, OpeningEndsLikeACommandOnceTheLoopRuns) {
+  struct Attacher : HcDocManagerReactor {
+    Recorder* listener;
+    void documentCreated(HcDocument* d) override { static_cast<HeadlessDocument*>(d)->addInputContextReactor(listener); }
+  } attacher;
+  Recorder quiescence;
+  attacher.listener = &quiescence;
+  docs.addReactor(&attacher);
+  HcDocument* a = docs.appContextOpenDocument(dir.path(L"A.dwg"), false);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(quiescence.log, L"");
+  loop.runPending();
+  EXPECT_EQ(quiescence.log, L"busy;idle;");
+  EXPECT_TRUE(a->isQuiescent());
+
+  quiescence.log.clear();
+  EXPECT_EQ(docs.appContextOpenDocument(dir.path(L"a.dwg"), false), a);  // already open: only activated
+  HcDocument* b = docs.appContextOpenDocument(dir.path(L"B.dwg"), false);
+  docs.closeDocument(b);  // closed before the loop ran: nothing left to end
+  loop.runPending();
+  EXPECT_EQ(quiescence.log, L"");
+}
+
 TEST_F(Documents, ReactorsMayLeaveWhileBeingNotified) {
   struct Leaver : HcDocManagerReactor {
     HeadlessDocManager* docs;

@@ -104,7 +104,16 @@ HcDocument* HeadlessDocManager::appContextOpenDocument(const std::wstring& fileN
   if (writable) writeDrawingLock(*doc);
   notify([&](HcDocManagerReactor& r) { r.documentCreated(doc); });
   activateDocument(doc);
+  endOpeningCommand(doc);
   return doc;
+}
+
+void HeadlessDocManager::endOpeningCommand(HeadlessDocument* doc) {
+  loop_.post([this, doc] {
+    if (!contains(doc)) return;  // closed meanwhile
+    doc->setQuiescent(false);
+    doc->setQuiescent(true);
+  });
 }
 
 HeadlessDocument* HeadlessDocManager::newDocument() {
@@ -115,6 +124,7 @@ HeadlessDocument* HeadlessDocManager::newDocument() {
   HeadlessDocument* doc = documents_.back().get();
   notify([&](HcDocManagerReactor& r) { r.documentCreated(doc); });
   activateDocument(doc);
+  endOpeningCommand(doc);
   return doc;
 }
 

@@ -87,6 +87,10 @@ class HeadlessDocManager : public HcDocManager {
   void notify(const std::function<void(HcDocManagerReactor&)>& notify);
   void writeDrawingLock(const HeadlessDocument& doc) const;
   void removeDrawingLock(const HeadlessDocument& doc) const;
+  // Opening a document is a command of the host: once the loop next runs, after whatever the
+  // opening posted for the modules (their load message), the document goes busy and then
+  // quiescent, so input-context reactors hear the end of the command as they do for any other.
+  void endOpeningCommand(HeadlessDocument* doc);
 
   HcEventLoop& loop_;
   InputSink input_;

@@ -1,0 +1,20 @@
+# Fails when the library MODULE needs a Qt library, directly or through another library.
+# Usage: cmake -DMODULE=path/to/libvoxfolio.so -P CheckNoQt.cmake
+if(NOT EXISTS "${MODULE}")
+  message(FATAL_ERROR "expected the module at ${MODULE}, found nothing there")
+endif()
+file(GET_RUNTIME_DEPENDENCIES LIBRARIES "${MODULE}"
+     RESOLVED_DEPENDENCIES_VAR resolved UNRESOLVED_DEPENDENCIES_VAR unresolved)
+set(qt)
+foreach(dependency IN LISTS resolved unresolved)
+  get_filename_component(name "${dependency}" NAME)
+  if(name MATCHES "^libQt[0-9]")
+    list(APPEND qt "${dependency}")
+  endif()
+endforeach()
+list(LENGTH resolved count)
+if(qt)
+  list(JOIN qt "\n  " shown)
+  message(FATAL_ERROR "expected ${MODULE} to need no Qt library, but it needs:\n  ${shown}")
+endif()
+message(STATUS "${MODULE}: ${count} libraries needed, none of them Qt")

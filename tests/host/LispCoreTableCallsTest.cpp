@@ -182,8 +182,7 @@ TEST_F(LispCoreTableCalls, OpeningADrawingIsEchoedAndRefusesInjectedInput) {
   EXPECT_FALSE(lc::sendOpenDrawing(L"C:\\p\\bad\n.dwg"));
   EXPECT_NE(host().commandLine().transcript().find(L"double quote or a control character"), std::wstring::npos);
 
-  writeNative(temp.native("B.dwg"), "{}");
-  const std::wstring path = temp.path(L"B.dwg");
+  const std::wstring path = writeDrawing(L"B.dwg");
   ASSERT_TRUE(lc::sendOpenDrawing(path));
   host().loop().runPending();
   EXPECT_EQ(host().documents().documentCount(), 2);

@@ -42,8 +42,7 @@ TEST_F(DrawingStatus, OpenHereWritableIsMine) {
 }
 
 TEST_F(DrawingStatus, OpenHereReadOnlyWithOurOwnDwlIsSomeoneElses) {
-  writeNative(temp.native("A01.dwg"), "{}");
-  ASSERT_TRUE(host().documents().appContextOpenDocument(temp.path(L"A01.dwg"), true));
+  ASSERT_TRUE(host().documents().appContextOpenDocument(writeDrawing(L"A01.dwg"), true));
   writeDwl("A01.dwl", identityTextNow(currentLockIdentity()));  // our other instance has it
   EXPECT_EQ(status(temp.path(L"A01.dwg")), kLockedByOther);
   EXPECT_EQ(holder, ownHolder());

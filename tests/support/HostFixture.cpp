@@ -18,11 +18,15 @@ HostFixture::HostFixture(bool standIns, runtime::HeadlessEventLoop::Clock clock)
   reference_ = std::make_unique<platform::ReferenceHost>(options);
 }
 
-HcDocument* HostFixture::openDrawing(const std::wstring& name) {
+std::wstring HostFixture::writeDrawing(const std::wstring& name) {
   writeNative(temp.native(os::encodeFileName(name)),
               R"({"format":"voxfolio-drawing","version":1,"header":{"currentLayer":"0"},)"
               R"("layers":[{"name":"0","frozen":false}],"spaces":[{"name":"*Model_Space","entities":[]}]})");
-  return host().documents().appContextOpenDocument(temp.path(name), false);
+  return temp.path(name);
+}
+
+HcDocument* HostFixture::openDrawing(const std::wstring& name) {
+  return host().documents().appContextOpenDocument(writeDrawing(name), false);
 }
 
 std::wstring HostFixture::type(const std::wstring& line) {

@@ -22,8 +22,9 @@ class HostFixture : public ::testing::Test {
   explicit HostFixture(bool standIns = false,
                        runtime::HeadlessEventLoop::Clock clock = runtime::HeadlessEventLoop::Clock::kManual);
 
-  // Creates an empty drawing file `name` (no folder part) in the temporary folder and opens it
-  // as a document.
+  // Writes an empty drawing file `name` (no folder part) in the temporary folder; its full path.
+  std::wstring writeDrawing(const std::wstring& name);
+  // Writes an empty drawing file `name` and opens it as a document.
   HcDocument* openDrawing(const std::wstring& name);
   // Queues a line for the current document, runs the loop, and returns what was printed.
   std::wstring type(const std::wstring& line);

@@ -60,8 +60,7 @@ TEST(QtInteraction, FileDialogAnswersTheChosenFileInTheModulesForm) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(dialog, nullptr) << "expected a file dialog";
     filters = dialog->nameFilters();
-    dialog->selectFile(QString::fromStdString(file));
-    static_cast<QDialog*>(dialog)->accept();
+    ASSERT_TRUE(chooseInFileDialog(dialog, QString::fromStdString(file))) << "expected the file dialog's name field";
   });
   const std::optional<std::wstring> chosen =
       interaction.chooseFile(L"Drawing", temp.path(), L"Drawings (*.dwg)|*.dwg", false);

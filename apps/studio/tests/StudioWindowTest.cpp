@@ -122,14 +122,15 @@ TEST_F(StudioWindow, ModulesMessageBoxesAndFileDialogAreAnsweredThroughQt) {
   answerer.then([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(dialog, nullptr) << "expected a file dialog";
-    dialog->setDirectory(QString::fromStdString(sample("")));
-    dialog->selectFile(QStringLiteral("DEMO002.dwg"));
-    static_cast<QDialog*>(dialog)->accept();
+    ASSERT_TRUE(chooseInFileDialog(dialog, QString::fromStdString(sample("DEMO002.dwg"))))
+        << "expected the file dialog's name field";
   });
   typeLine(QStringLiteral("TestModal"));
   ASSERT_TRUE(waitUntil([&] { return hasWindowTitled(QStringLiteral("DEMO002.dwg")); }))
-      << "expected the chosen drawing to open; asked: " << questions.join(u'|').toStdString();
-  EXPECT_EQ(answerer.stuck(), 0) << "expected every dialog to close on its answer";
+      << "expected the chosen drawing to open; asked: " << questions.join(u'|').toStdString()
+      << "; unexpected dialogs: " << answerer.unexpected().join(u'|').toStdString();
+  EXPECT_EQ(answerer.stuck(), 0) << "expected every dialog to close on its answer; unexpected dialogs: "
+                                 << answerer.unexpected().join(u'|').toStdString();
   EXPECT_EQ(questions, (QStringList{QStringLiteral("Run dwg props?"), QStringLiteral("Run script?")}));
   EXPECT_TRUE(statusDuringCommand.contains(QStringLiteral("TestModal")))
       << "expected the status bar to name the running command, got " << statusDuringCommand.toStdString();

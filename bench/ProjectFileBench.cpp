@@ -1,14 +1,18 @@
 // Reading and writing project files of 10, 1 000 and 20 000 drawings, each with a section, a
 // sub-section and two descriptions. Baselines: for reading, reading the same file, splitting it
 // into lines and decoding each line to a wide string; for writing, encoding the same lines and
-// writing them to a file.
+// writing them to a file. ReadProjectMemory reports the most memory a read of the
+// 20 000-drawing file held at once, as a multiple of the file's size.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "BenchProjects.h"
+#include "support/AllocationCounter.h"
 #include "platform/os/NarrowCodec.h"
 #include "projectfile/VoxPrmWDPFiler.h"
 
@@ -55,6 +59,32 @@ void ReadProject_Filer(benchmark::State& state) {
   }
 }
 
+// One read per iteration into a fresh record; the peak counts everything the read allocated,
+// the filled record included.
+void ReadProject_PeakMemory(benchmark::State& state) {
+  const std::string file = projectFile(static_cast<int>(state.range(0)));
+  const std::wstring path = modulePath(file);
+  std::size_t peak = 0;
+  std::size_t kept = 0;
+  for (auto _ : state) {
+    vox::test::markAllocationPeak();
+    const std::size_t before = vox::test::allocatedBytes();
+    {
+      VoxPrmWDPFiler filer(path, true);
+      VoxPrmProjectData data;
+      filer.readProject(data);
+      kept = vox::test::allocatedBytes() - before;
+      benchmark::DoNotOptimize(data.getProjFileDetails().data());
+    }
+    peak = std::max(peak, vox::test::peakBytesSinceMark());
+  }
+  const auto fileSize = static_cast<double>(std::filesystem::file_size(nativePath(file)));
+  state.counters["file_MiB"] = fileSize / (1 << 20);
+  state.counters["peak_MiB"] = static_cast<double>(peak) / (1 << 20);
+  state.counters["peak_x_file"] = static_cast<double>(peak) / fileSize;
+  state.counters["kept_x_file"] = static_cast<double>(kept) / fileSize;
+}
+
 std::vector<std::wstring> linesOf(const std::string& native) {
   const std::string bytes = readBytes(native);
   std::vector<std::wstring> lines;
@@ -99,5 +129,6 @@ void WriteProject_Filer(benchmark::State& state) {
 
 BENCHMARK(ReadProject_Baseline)->Name("ReadProject/Baseline")->Arg(10)->Arg(1000)->Arg(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReadProject_Filer)->Name("ReadProject/Filer")->Arg(10)->Arg(1000)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadProject_PeakMemory)->Name("ReadProjectMemory")->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteProject_Baseline)->Name("WriteProject/Baseline")->Arg(10)->Arg(1000)->Arg(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(WriteProject_Filer)->Name("WriteProject/Filer")->Arg(10)->Arg(1000)->Arg(20000)->Unit(benchmark::kMicrosecond);

@@ -17,6 +17,9 @@ class HcSettingsStore {
   virtual bool deleteValue(const std::wstring& key, const std::wstring& name) = 0;
   // Names of the values held directly under `key`.
   virtual std::vector<std::wstring> valueNames(const std::wstring& key) const = 0;
+  // The folder (module path) that holds the user's settings, where the module may keep files of
+  // the user's own; empty when the store has none.
+  virtual std::wstring folder() const { return {}; }
 };
 
 // The installed store, or null.

@@ -2,6 +2,7 @@
 
 #include "host/HcInteraction.h"
 #include "host/HcMessageCatalog.h"
+#include "host/HcSettingsStore.h"
 #include "host/LispCoreFunctions.h"
 
 namespace vox::host {
@@ -25,6 +26,12 @@ class HostProjectFileServices : public ProjectFileServices {
 ProjectFileServices* installed = nullptr;
 
 }  // namespace
+
+std::wstring ProjectFileServices::recoveryFolder() {
+  const HcSettingsStore* store = hcSettingsStore();
+  const std::wstring folder = store != nullptr ? store->folder() : std::wstring();
+  return folder.empty() ? folder : folder + L"\\recovery";
+}
 
 ProjectFileServices* projectFileServices() {
   static HostProjectFileServices throughTheHost;

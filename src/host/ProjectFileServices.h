@@ -1,8 +1,9 @@
 #pragma once
 // What the project filer asks of the host: the replaceable-parameter substitution of path
-// settings and the message box shown when a project file cannot be created. By default both go
-// through the installed host runtime (the LISP core's "wd_1_luk4_replaceable_substitution" while
-// a document is open; the interaction service); tests may install their own.
+// settings, the message box shown when a project file cannot be created or read, and the folder
+// for recovery copies. By default all go through the installed host runtime (the LISP core's
+// "wd_1_luk4_replaceable_substitution" while a document is open; the interaction service; the
+// settings store's folder); tests may install their own.
 
 #include <optional>
 #include <string>
@@ -19,6 +20,10 @@ class ProjectFileServices {
 
   // A message box over the host's main window with an exclamation icon.
   virtual void showProjectFileError(const std::wstring& text, const std::wstring& caption) = 0;
+
+  // Where a project file rewritten in place keeps the recovery copy of its old content: the
+  // "recovery" folder in the user's settings folder; empty when the host has none.
+  virtual std::wstring recoveryFolder();
 };
 
 // The installed services (borrowed; the installer keeps them alive), else the host's.

@@ -17,10 +17,12 @@ constexpr int kDrawingMax = 76;
 constexpr int kSheetIndex = 13;
 constexpr int kSheetDwgNameIndex = 46;
 
+}  // namespace
+
 // Collects one project's content line by line.
-class Reader {
+class ProjectTextReader::Lines {
  public:
-  Reader(const ProjectFolderPaths& paths, const ReplaceableSubstitution& substitute)
+  Lines(const ProjectFolderPaths& paths, const ReplaceableSubstitution& substitute)
       : paths_(paths), substitute_(substitute) {}
 
   void line(std::wstring_view text, VoxPrmProjectData& data) {
@@ -114,12 +116,14 @@ class Reader {
   }
 
   const ProjectFolderPaths& paths_;
-  const ReplaceableSubstitution& substitute_;
+  const ReplaceableSubstitution substitute_;
   VoxPrmFileDetails pending_;
   std::vector<std::wstring> descriptions_;
   VoxPrmMiscProjSettings misc_;
   VoxCfgDrawingSettings drawing_;
 };
+
+namespace {
 
 // Appends one line and its line end; a line break inside the text would split the line, so it
 // is written as a blank.
@@ -178,25 +182,55 @@ void writeEntry(const VoxPrmFileDetails& entry, const ProjectFolderPaths& paths,
 
 }  // namespace
 
+ProjectTextReader::ProjectTextReader(const os::NarrowCodec& codec, const ProjectFolderPaths& paths,
+                                     const ReplaceableSubstitution& substitute, VoxPrmProjectData& data,
+                                     std::size_t expectedDrawings)
+    : codec_(codec), data_(data), lines_(std::make_unique<Lines>(paths, substitute)) {
+  data.removeAllFiles();
+  data.reserveFiles(expectedDrawings);
+}
+
+ProjectTextReader::~ProjectTextReader() = default;
+
+void ProjectTextReader::feed(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const std::size_t end = bytes.find('\n');
+    if (end == std::string_view::npos) {
+      partial_ += bytes;
+      return;
+    }
+    if (partial_.empty()) {
+      line(bytes.substr(0, end));
+    } else {
+      partial_ += bytes.substr(0, end);
+      line(partial_);
+      partial_.clear();
+    }
+    bytes.remove_prefix(end + 1);
+  }
+}
+
+void ProjectTextReader::finish(const records::DependentDefaultTexts& lispTexts) {
+  if (!partial_.empty()) line(partial_);
+  partial_.clear();
+  lines_->finish(data_, lispTexts);
+}
+
+void ProjectTextReader::line(std::string_view bytes) {
+  while (!bytes.empty() && bytes.back() == '\r') bytes.remove_suffix(1);
+  decoded_.clear();
+  codec_.decodeAppend(bytes, decoded_);
+  // A carriage return inside a line is no text: dropping it keeps what is written stable.
+  if (bytes.find('\r') != std::string_view::npos) std::erase(decoded_, L'\r');
+  lines_->line(decoded_, data_);
+}
+
 void readProjectText(std::string_view bytes, const os::NarrowCodec& codec, const ProjectFolderPaths& paths,
                      const ReplaceableSubstitution& substitute, VoxPrmProjectData& data,
                      const records::DependentDefaultTexts& lispTexts) {
-  data.removeAllFiles();
-  Reader reader(paths, substitute);
-  std::wstring line;
-  while (!bytes.empty()) {
-    std::size_t end = bytes.find('\n');
-    const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-    if (end == std::string_view::npos) end = bytes.size();
-    while (end > 0 && bytes[end - 1] == '\r') --end;
-    line.clear();
-    codec.decodeAppend(bytes.substr(0, end), line);
-    // A carriage return inside a line is no text: dropping it keeps what is written stable.
-    if (bytes.substr(0, end).find('\r') != std::string_view::npos) std::erase(line, L'\r');
-    reader.line(line, data);
-    bytes.remove_prefix(next);
-  }
-  reader.finish(data, lispTexts);
+  ProjectTextReader reader(codec, paths, substitute, data);
+  reader.feed(bytes);
+  reader.finish(lispTexts);
 }
 
 std::string writeProjectText(const VoxPrmProjectData& data, const os::NarrowCodec& codec,

@@ -10,6 +10,7 @@
 // No I/O here: the filer hands in the bytes and takes the bytes to store.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,9 +28,35 @@ using ReplaceableSubstitution = std::function<std::optional<std::wstring>(const 
 // Project description numbers above this are ignored: they would only make a huge, empty array.
 inline constexpr int kMaxDescriptionNumber = 100000;
 
-// Fills `data` from the bytes of a project file. Never fails on content: lines it cannot use are
-// skipped. The default drawing settings are completed with the defaults that follow from the
-// project-wide settings (`lispTexts` for 71, 72, 73 and 76).
+// Fills `data` from the bytes of a project file, given piece by piece in file order (a line may
+// span pieces), so a file need not be held whole in memory. Never fails on content: lines it
+// cannot use are skipped. Constructing it removes the entries of `data` and makes room for
+// `expectedDrawings`; `finish` sets the description lines and settings, completing the default
+// drawing settings with the defaults that follow from the project-wide settings (`lispTexts`
+// for 71, 72, 73 and 76). The arguments are borrowed until `finish`.
+class ProjectTextReader {
+ public:
+  ProjectTextReader(const os::NarrowCodec& codec, const ProjectFolderPaths& paths, const ReplaceableSubstitution& substitute,
+                    VoxPrmProjectData& data, std::size_t expectedDrawings = 0);
+  ~ProjectTextReader();
+  ProjectTextReader(const ProjectTextReader&) = delete;
+  ProjectTextReader& operator=(const ProjectTextReader&) = delete;
+
+  void feed(std::string_view bytes);
+  void finish(const records::DependentDefaultTexts& lispTexts = {});
+
+ private:
+  class Lines;
+  void line(std::string_view bytes);
+
+  const os::NarrowCodec& codec_;
+  VoxPrmProjectData& data_;
+  std::unique_ptr<Lines> lines_;
+  std::string partial_;  // the start of a line whose end has not come yet
+  std::wstring decoded_;
+};
+
+// The whole file's bytes at once.
 void readProjectText(std::string_view bytes, const os::NarrowCodec& codec, const ProjectFolderPaths& paths,
                      const ReplaceableSubstitution& substitute, VoxPrmProjectData& data,
                      const records::DependentDefaultTexts& lispTexts = {});

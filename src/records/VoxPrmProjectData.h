@@ -48,6 +48,10 @@ class VoxPrmProjectData {
   // Removes every entry. Always true.
   bool removeAllFiles();
 
+  // Makes room for `count` entries in all, so that appending up to that many moves none (a
+  // reader that knows how many entries come holds no spare room).
+  void reserveFiles(std::size_t count) { m_entries.reserve(count); }
+
   // Renames the first entry named `oldName`, keeping its other members; true if there was one.
   bool replaceFile(const std::wstring& oldName, const std::wstring& newName);
 

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/dwgdb/Base64.h"
 #include "platform/dwgdb/DrawingFile.h"
 #include "platform/dwgdb/DrawingJson.h"
+#include "support/ForkedChild.h"
 #include "support/TempDir.h"
 
 namespace vox::dwgdb {
@@ -103,6 +106,30 @@ TEST(DrawingFormat, FilesFailToOpenWithTheReasonAndSaveAtomically) {
   EXPECT_EQ(loadDrawing(temp.path(L"D.dwg"))->summary.title, L"second");
   EXPECT_FALSE(saveDrawing(temp.path(L"no folder\\D.dwg"), d, &error));
   EXPECT_EQ(error.rfind(L"cannot save drawing ", 0), 0u);
+}
+
+// A save killed mid-write leaves its temporary file beside the drawing; the next save of the
+// drawing removes it.
+TEST(DrawingFile, TheNextSaveRemovesTheTemporaryOfAKilledOne) {
+  const test::TempDir temp;
+  Drawing d = emptyDrawing();
+  d.summary.title = L"first";
+  ASSERT_TRUE(saveDrawing(temp.path(L"D.dwg"), d));
+  const test::ChildEnd killed = test::runInChild(
+      [&temp, d]() mutable {
+        d.summary.title.assign(1 << 20, L'x');
+        saveDrawing(temp.path(L"D.dwg"), d);
+        return 0;
+      },
+      test::ChildOptions{.unprivileged = false, .killWritesPast = 64 * 1024});
+  ASSERT_EQ(killed.signal, SIGXFSZ) << "the child " << killed.describe();
+  const auto entries = [&temp] { return std::distance(std::filesystem::directory_iterator(temp.native()), {}); };
+  EXPECT_EQ(entries(), 2) << "the drawing and the killed save's temporary file";
+
+  d.summary.title = L"second";
+  ASSERT_TRUE(saveDrawing(temp.path(L"D.dwg"), d));
+  EXPECT_EQ(entries(), 1) << "only the drawing is left";
+  EXPECT_EQ(loadDrawing(temp.path(L"D.dwg"))->summary.title, L"second");
 }
 
 }  // namespace

@@ -5,10 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
 
+#include "platform/os/NativePath.h"
 #include "platform/os/WinPath.h"
-#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace vox::os {
@@ -22,12 +21,6 @@ unsigned modeOf(const std::string& native) {
   struct stat st {};
   ::stat(native.c_str(), &st);
   return st.st_mode & 07777;
-}
-
-std::size_t entriesIn(const std::string& folder) {
-  std::size_t n = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++n;
-  return n;
 }
 
 TEST(Files, QueriesAndReadOnlyAttribute) {
@@ -71,68 +64,43 @@ TEST(Files, ReadsWholeFilesAndReportsWhyNot) {
   EXPECT_EQ(error.code, EISDIR);
 }
 
-TEST(Files, ReplaceKeepsPermissionBitsAndLeavesNoTemporaryFile) {
+// A FIFO without a writer would block an ordinary open for ever, and a device never ends.
+TEST(Files, InputFilesTellWhatIsNoRegularFileWithoutWaiting) {
   const TempDir dir;
-  writeNative(dir.native("p.wdp"), "old");
-  ::chmod(dir.native("p.wdp").c_str(), 0640);
-  auto file = ReplaceFile::open(dir.path(L"p.wdp"));
+  ASSERT_EQ(::mkfifo(dir.native("fifo").c_str(), 0600), 0);
+  const std::optional<InputFile> fifo = InputFile::open(dir.path(L"fifo"));
+  ASSERT_TRUE(fifo) << "a FIFO without a writer opens at once";
+  EXPECT_FALSE(fifo->isRegular());
+
+  const std::optional<InputFile> device = InputFile::open(fromNative("/dev/zero"));
+  ASSERT_TRUE(device);
+  EXPECT_FALSE(device->isRegular());
+  EXPECT_EQ(device->size(), 0);
+
+  writeNative(dir.native("p.wdp"), "0123456789");
+  const std::optional<InputFile> file = InputFile::open(dir.path(L"p.wdp"));
   ASSERT_TRUE(file);
-  file->append("new content");
-  EXPECT_EQ(readNative(dir.native("p.wdp")), "old");  // nothing changes before commit
-  ASSERT_TRUE(file->commit());
-  EXPECT_EQ(readNative(dir.native("p.wdp")), "new content");
-  EXPECT_EQ(modeOf(dir.native("p.wdp")), 0640u);
-  EXPECT_EQ(entriesIn(dir.native()), 1u);
+  EXPECT_TRUE(file->isRegular());
+  EXPECT_EQ(file->size(), 10);
 }
 
-TEST(Files, ReplaceCreatesAMissingTargetAndFollowsLinks) {
+TEST(Files, ReadingAllStopsPastTheLimit) {
   const TempDir dir;
-  auto created = ReplaceFile::open(dir.path(L"new.wdp"));
-  ASSERT_TRUE(created);
-  EXPECT_TRUE(fileExists(dir.path(L"new.wdp")));
-  created->append("x\r\n");
-  ASSERT_TRUE(created->commit());
-  EXPECT_EQ(readNative(dir.native("new.wdp")), "x\r\n");
-
-  ::symlink("new.wdp", dir.native("link.wdp").c_str());
-  auto viaLink = ReplaceFile::open(dir.path(L"link.wdp"));
-  ASSERT_TRUE(viaLink);
-  viaLink->append("through the link");
-  ASSERT_TRUE(viaLink->commit());
-  EXPECT_TRUE(std::filesystem::is_symlink(dir.native("link.wdp")));
-  EXPECT_EQ(readNative(dir.native("new.wdp")), "through the link");
-}
-
-TEST(Files, ReplaceRefusesReadOnlyTargetsFoldersAndMissingFolders) {
-  const TempDir dir;
-  writeNative(dir.native("ro.wdp"), "keep");
-  ::chmod(dir.native("ro.wdp").c_str(), 0444);
-  OsError error;
-  EXPECT_FALSE(ReplaceFile::open(dir.path(L"ro.wdp"), &error));
-  EXPECT_EQ(error.code, EACCES);
-  EXPECT_EQ(readNative(dir.native("ro.wdp")), "keep");
-  EXPECT_FALSE(ReplaceFile::open(dir.path(), &error));
-  EXPECT_EQ(error.code, EISDIR);
-  EXPECT_FALSE(ReplaceFile::open(dir.path(L"no\\such\\folder.wdp"), &error));
-  EXPECT_EQ(error.code, ENOENT);
-  EXPECT_FALSE(ReplaceFile::open(L"Q:\\unmapped.wdp", &error));
-}
-
-// A file size limit makes the write fail half-way, as a full disk would.
-TEST(Files, AWriteErrorLeavesTheOldContentWhole) {
-  const TempDir dir;
-  writeNative(dir.native("p.wdp"), "the old content");
-  auto file = ReplaceFile::open(dir.path(L"p.wdp"));
+  writeNative(dir.native("p.wdp"), "0123456789");
+  const std::optional<InputFile> file = InputFile::open(dir.path(L"p.wdp"));
   ASSERT_TRUE(file);
-  file->append(std::string(1 << 20, 'n'));
-
+  std::string bytes;
   OsError error;
-  const bool committed = test::withFileSizeLimit(4096, [&] { return file->commit(&error); });
-
-  EXPECT_FALSE(committed);
+  EXPECT_TRUE(file->readAll(bytes, &error, 10));
+  EXPECT_EQ(bytes, "0123456789");
+  EXPECT_FALSE(file->readAll(bytes, &error, 9));
   EXPECT_EQ(error.code, EFBIG);
-  EXPECT_EQ(readNative(dir.native("p.wdp")), "the old content");
-  EXPECT_EQ(entriesIn(dir.native()), 1u);
+  EXPECT_TRUE(bytes.empty());
+
+  const std::optional<InputFile> device = InputFile::open(fromNative("/dev/zero"));
+  ASSERT_TRUE(device);
+  EXPECT_FALSE(device->readAll(bytes, &error, 1 << 20)) << "an endless device is cut off at the limit";
+  EXPECT_EQ(error.code, EFBIG);
 }
 
 TEST(Files, FullPathUsesTheCurrentFolder) {

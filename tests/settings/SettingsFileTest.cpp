@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "SettingsTestSupport.h"
+#include "support/ForkedChild.h"
 
 namespace vox::settings {
 namespace {
@@ -41,6 +42,29 @@ TEST(SettingsFile, AnOversizedFileIsNotReadIntoMemory) {
   const FileContent content = readSettingsFile(dir.file());
   EXPECT_EQ(content.status, FileContent::Status::kTooLarge);
   EXPECT_TRUE(content.bytes.empty());
+}
+
+// A change killed mid-write leaves its temporary file in the settings folder; the next change
+// removes it, and what the killed change wanted is not there.
+TEST(SettingsFile, TheNextChangeRemovesTheTemporaryOfAKilledOne) {
+  const test::StoreFolder dir;
+  JsonSettingsStore store(dir.folder);
+  ASSERT_TRUE(store.setString(test::kKey, L"Kept", L"1"));
+  const vox::test::ChildEnd killed = vox::test::runInChild(
+      [&dir] {
+        JsonSettingsStore child(dir.folder);
+        child.setString(test::kKey, L"Huge", std::wstring(1 << 20, L'x'));
+        return 0;
+      },
+      vox::test::ChildOptions{.unprivileged = false, .killWritesPast = 64 * 1024});
+  ASSERT_EQ(killed.signal, SIGXFSZ) << "the child " << killed.describe();
+  const auto entries = [&dir] { return std::distance(std::filesystem::directory_iterator(dir.folder), {}); };
+  EXPECT_EQ(entries(), 3) << "the settings file, its lock file and the killed change's temporary file";
+
+  ASSERT_TRUE(store.setString(test::kKey, L"Next", L"2"));
+  EXPECT_EQ(entries(), 2) << "the temporary file is gone";
+  EXPECT_EQ(store.getString(test::kKey, L"Kept"), L"1");
+  EXPECT_FALSE(store.getString(test::kKey, L"Huge"));
 }
 
 }  // namespace

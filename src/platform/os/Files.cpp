@@ -1,11 +1,11 @@
 #include "platform/os/Files.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 
@@ -32,40 +32,6 @@ std::optional<struct stat> statPath(const std::wstring& path) {
   const std::optional<std::string> native = toNative(path);
   if (!native) return std::nullopt;
   return statNative(*native);
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      if (n == 0) errno = EIO;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-// Follows links so that replacing the file keeps the link.
-std::string resolveLinks(const std::string& native) {
-  struct stat st {};
-  if (::lstat(native.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return native;
-  char resolved[PATH_MAX];
-  if (::realpath(native.c_str(), resolved) == nullptr) return native;
-  return resolved;
-}
-
-std::string nativeFolderOf(const std::string& native) {
-  const std::size_t slash = native.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return native.substr(0, slash);
-}
-
-std::string nativeNameOf(const std::string& native) {
-  const std::size_t slash = native.rfind('/');
-  return slash == std::string::npos ? native : native.substr(slash + 1);
 }
 
 }  // namespace
@@ -131,26 +97,34 @@ std::optional<InputFile> InputFile::open(const std::wstring& path, OsError* erro
     fail(error, ENOENT);
     return std::nullopt;
   }
-  const int fd = ::open(native->c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK opening a FIFO waits for a writer; reads block again afterwards.
+  const int fd = ::open(native->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     fail(error, errno);
     return std::nullopt;
   }
   struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    const int code = S_ISDIR(st.st_mode) ? EISDIR : errno;
     ::close(fd);
-    fail(error, EISDIR);
+    fail(error, code);
     return std::nullopt;
   }
-  return InputFile(fd);
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  const bool regular = S_ISREG(st.st_mode);
+  return InputFile(fd, regular, regular ? static_cast<long long>(st.st_size) : 0);
 }
 
-InputFile::InputFile(InputFile&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+InputFile::InputFile(InputFile&& other) noexcept : fd_(other.fd_), regular_(other.regular_), size_(other.size_) {
+  other.fd_ = -1;
+}
 
 InputFile& InputFile::operator=(InputFile&& other) noexcept {
   if (this != &other) {
     if (fd_ >= 0) ::close(fd_);
     fd_ = other.fd_;
+    regular_ = other.regular_;
+    size_ = other.size_;
     other.fd_ = -1;
   }
   return *this;
@@ -160,92 +134,37 @@ InputFile::~InputFile() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-bool InputFile::readAll(std::string& out, OsError* error) const {
+bool InputFile::readAll(std::string& out, OsError* error, std::size_t limit) const {
   out.clear();
-  struct stat st {};
-  if (::fstat(fd_, &st) == 0 && st.st_size > 0) out.reserve(static_cast<std::size_t>(st.st_size));
-  off_t offset = 0;
+  if (size_ > 0) out.reserve(std::min(static_cast<std::size_t>(size_), limit));
   char buffer[1 << 16];
-  for (;;) {
-    const ssize_t n = ::pread(fd_, buffer, sizeof buffer, offset);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return fail(error, errno);
-    if (n == 0) return true;
-    out.append(buffer, static_cast<std::size_t>(n));
-    offset += n;
+  for (long long offset = 0;;) {
+    const std::optional<std::size_t> n = readAt(offset, buffer, error);
+    if (!n) return false;
+    if (*n == 0) return true;
+    if (out.size() + *n > limit) {
+      out.clear();
+      return fail(error, EFBIG);
+    }
+    out.append(buffer, *n);
+    offset += static_cast<long long>(*n);
   }
 }
 
-std::optional<ReplaceFile> ReplaceFile::open(const std::wstring& target, OsError* error) {
-  const std::optional<std::string> mapped = toNative(target);
-  if (!mapped) {
-    fail(error, ENOENT);
-    return std::nullopt;
-  }
-  const std::string native = resolveLinks(*mapped);
-  if (const auto st = statNative(native)) {
-    if (S_ISDIR(st->st_mode)) {
-      fail(error, EISDIR);
-      return std::nullopt;
+std::optional<std::size_t> InputFile::readAt(long long offset, std::span<char> buffer, OsError* error) const {
+  for (;;) {
+    const ssize_t n = ::pread(fd_, buffer.data(), buffer.size(), static_cast<off_t>(offset));
+    if (n >= 0) return static_cast<std::size_t>(n);
+    if (errno == EINTR) continue;
+    // A FIFO or a terminal cannot be read at an offset: read what comes.
+    if (errno == ESPIPE) {
+      const ssize_t m = ::read(fd_, buffer.data(), buffer.size());
+      if (m >= 0) return static_cast<std::size_t>(m);
+      if (errno == EINTR) continue;
     }
-    if ((st->st_mode & kWriteBits) == 0 || ::access(native.c_str(), W_OK) != 0) {
-      fail(error, EACCES);
-      return std::nullopt;
-    }
-    return ReplaceFile(native, st->st_mode & 07777);
-  }
-  const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) {
     fail(error, errno);
     return std::nullopt;
   }
-  struct stat st {};
-  const bool statted = ::fstat(fd, &st) == 0;
-  ::close(fd);
-  return ReplaceFile(native, statted ? (st.st_mode & 07777) : 0644);
-}
-
-bool ReplaceFile::commit(OsError* error) {
-  std::string temp = nativeFolderOf(target_) + "/." + nativeNameOf(target_) + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) {
-    if (errno == EACCES || errno == EPERM) return commitInPlace(error);
-    return fail(error, errno);
-  }
-  ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-  struct stat st {};
-  bool ok = writeAll(fd, content_) && ::fsync(fd) == 0;
-  if (ok && (::fstat(fd, &st) != 0 || static_cast<std::size_t>(st.st_size) != content_.size())) {
-    errno = EIO;
-    ok = false;
-  }
-  ok = ok && ::fchmod(fd, static_cast<mode_t>(mode_)) == 0;
-  int savedErrno = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    savedErrno = errno;
-  }
-  if (ok && ::rename(temp.c_str(), target_.c_str()) != 0) {
-    ok = false;
-    savedErrno = errno;
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return fail(error, savedErrno);
-  }
-  return true;
-}
-
-bool ReplaceFile::commitInPlace(OsError* error) {
-  const int fd = ::open(target_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-  if (fd < 0) return fail(error, errno);
-  bool ok = writeAll(fd, content_) && ::fsync(fd) == 0;
-  int savedErrno = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    savedErrno = errno;
-  }
-  return ok ? true : fail(error, savedErrno);
 }
 
 bool readFile(const std::wstring& path, std::string& out, OsError* error) {

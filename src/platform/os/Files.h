@@ -2,18 +2,17 @@
 // File queries and actions on module paths (see WinPath.h); each maps the path to its native
 // form through the process's root table first. A path that cannot be mapped does not exist.
 
+#include <cstddef>
+#include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
-namespace vox::os {
+#include "platform/os/OsError.h"
+#include "platform/os/ReplaceFile.h"  // replacing a file's content safely
 
-// A failed system call: its error number and the platform's description of it.
-struct OsError {
-  int code = 0;
-  std::wstring message;
-};
-OsError osError(int code);
+namespace vox::os {
 
 bool pathExists(const std::wstring& path);
 bool fileExists(const std::wstring& path);  // a regular file (or a link to one)
@@ -34,7 +33,10 @@ std::wstring currentFolder();
 // `path` made absolute against the current folder and canonicalized.
 std::wstring fullPath(std::wstring_view path);
 
-// A file open for reading; others may read and write it meanwhile.
+// A file open for reading; others may read and write it meanwhile. Opening never waits (a FIFO
+// without a writer opens at once); a folder fails with EISDIR. Anything else that is no regular
+// file (a FIFO, a device) opens, and tells so through isRegular, so a caller that wants a file
+// can refuse it before reading.
 class InputFile {
  public:
   static std::optional<InputFile> open(const std::wstring& path, OsError* error = nullptr);
@@ -45,36 +47,23 @@ class InputFile {
   InputFile& operator=(const InputFile&) = delete;
   ~InputFile();
 
-  // The whole content from the start of the file.
-  bool readAll(std::string& out, OsError* error = nullptr) const;
+  bool isRegular() const { return regular_; }
+  // The size when opened (0 for what is no regular file).
+  long long size() const { return size_; }
+
+  // The whole content from the start of the file; fails with EFBIG, `out` empty, when it holds
+  // more than `limit` bytes (it may have grown since it was opened).
+  bool readAll(std::string& out, OsError* error = nullptr,
+               std::size_t limit = std::numeric_limits<std::size_t>::max()) const;
+  // Up to `buffer.size()` bytes at `offset`: how many were read (0 at the end), or empty with
+  // the error.
+  std::optional<std::size_t> readAt(long long offset, std::span<char> buffer, OsError* error = nullptr) const;
 
  private:
-  explicit InputFile(int fd) : fd_(fd) {}
+  InputFile(int fd, bool regular, long long size) : fd_(fd), regular_(regular), size_(size) {}
   int fd_ = -1;
-};
-
-// Replaces a file's content safely. `open` checks that the target can be written (an existing
-// read-only target fails, as does a folder that does not exist) and creates a missing target
-// empty. The content is collected in memory; `commit` writes it to a temporary file in the same
-// folder, flushes it to disk, checks its size, gives it the target's permission bits and renames
-// it over the target, so the old content stays whole until the new one is complete. Where the
-// folder refuses new files but the target is writable, the target is rewritten in place.
-// A link is followed: the file it names is replaced. Without `commit` nothing is changed.
-class ReplaceFile {
- public:
-  static std::optional<ReplaceFile> open(const std::wstring& target, OsError* error = nullptr);
-
-  void append(std::string_view bytes) { content_ += bytes; }
-  std::string& content() { return content_; }
-  bool commit(OsError* error = nullptr);
-
- private:
-  ReplaceFile(std::string nativeTarget, unsigned mode) : target_(std::move(nativeTarget)), mode_(mode) {}
-  bool commitInPlace(OsError* error);
-
-  std::string target_;
-  unsigned mode_ = 0;
-  std::string content_;
+  bool regular_ = false;
+  long long size_ = 0;
 };
 
 // Reads a whole file; false with the error when it cannot be opened or read.

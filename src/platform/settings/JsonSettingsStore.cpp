@@ -1,7 +1,9 @@
 #include "platform/settings/JsonSettingsStore.h"
 
 #include <chrono>
+#include <filesystem>
 
+#include "platform/os/NativePath.h"
 #include "platform/settings/FileLock.h"
 #include "platform/settings/SettingsDocument.h"
 #include "platform/settings/SettingsText.h"
@@ -65,6 +67,14 @@ std::optional<std::int32_t> JsonSettingsStore::getNumber(const std::wstring& key
 std::vector<std::wstring> JsonSettingsStore::valueNames(const std::wstring& key) const {
   refresh();
   return values_.names(normalizeKeyPath(key));
+}
+
+std::wstring JsonSettingsStore::folder() const {
+  std::error_code failed;
+  std::filesystem::path full = std::filesystem::absolute(folder_, failed).lexically_normal();
+  if (failed) return {};
+  if (!full.has_filename()) full = full.parent_path();  // no trailing separator
+  return os::fromNative(full.string());
 }
 
 bool JsonSettingsStore::setString(const std::wstring& key, const std::wstring& name, const std::wstring& value) {

@@ -47,6 +47,7 @@ class JsonSettingsStore : public HcSettingsStore {
   // False when there is no such value (lastError() stays empty) or the file cannot be written.
   bool deleteValue(const std::wstring& key, const std::wstring& name) override;
   std::vector<std::wstring> valueNames(const std::wstring& key) const override;
+  std::wstring folder() const override;
 
   const std::string& filePath() const { return file_; }
   // What the last change or the last loading of the file ran into (a write that failed, a bad

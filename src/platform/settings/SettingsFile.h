@@ -6,18 +6,14 @@
 #include <optional>
 #include <string>
 
+#include "platform/os/ReplaceFile.h"
+
 namespace vox::settings {
 
 // One version of a file. Every replacement made by writeAtomically gets a new inode and a
 // later modification time than the version it replaces, so a changed file never shows the
 // stamp of an earlier one.
-struct FileStamp {
-  long long mtimeNs = -1;
-  long long size = -1;
-  unsigned long long inode = 0;
-  unsigned long long device = 0;
-  bool operator==(const FileStamp&) const = default;
-};
+using FileStamp = os::FileVersion;
 
 // The stamp of the file now; the default stamp when it does not exist or cannot be seen.
 FileStamp stampOf(const std::string& path);
@@ -36,8 +32,9 @@ inline constexpr long long kMaxSettingsFileSize = 64LL << 20;
 FileContent readSettingsFile(const std::string& path);
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames it over
-// `path`; `previous` is the stamp of the version it replaces. The stamp of the new version, or
-// empty with `error` set (and `path` unchanged).
+// `path` (see os::ReplaceFile: a new file gets the permission bits 0600, a link is followed,
+// temporaries of killed writes are removed); `previous` is the stamp of the version it
+// replaces. The stamp of the new version, or empty with `error` set (and `path` unchanged).
 std::optional<FileStamp> writeAtomically(const std::string& path, const std::string& bytes, const FileStamp& previous,
                                          std::wstring& error);
 

@@ -21,10 +21,12 @@ constexpr unsigned kTermsTitle = 300;
 constexpr unsigned kTermsMessage = 301;
 
 // Upper-cased paths of the project's entries, for containment tests in one pass.
-std::unordered_set<std::wstring> pathIndex(const VoxPrmProject& project) {
-  std::unordered_set<std::wstring> index;
+using PathSet = std::unordered_set<std::wstring, vox::os::CaseInsensitiveHash, vox::os::CaseInsensitiveEqual>;
+
+PathSet pathIndex(const VoxPrmProject& project) {
+  PathSet index;
   index.reserve(project.getProjFileDetails().size());
-  for (const VoxPrmFileDetails& entry : project.getProjFileDetails()) index.insert(vox::os::toUpper(entry.fileName));
+  for (const VoxPrmFileDetails& entry : project.getProjFileDetails()) index.insert(entry.fileName);
   return index;
 }
 
@@ -63,9 +65,9 @@ bool VoxPrmProjectManager::addFilesToProject(const std::vector<VoxPrmFileDetails
   const Resolved r = resolveProject(projectID);
   if (r.project == nullptr) return false;
   if (updateTerms) updateTermAssociations(details, r.project, silentTerms);
-  std::unordered_set<std::wstring> present = pathIndex(*r.project);
+  PathSet present = pathIndex(*r.project);
   for (const VoxPrmFileDetails& entry : details) {
-    if (!present.insert(vox::os::toUpper(entry.fileName)).second) continue;  // already listed
+    if (!present.insert(entry.fileName).second) continue;  // already listed
     if (!r.project->GetProjData().addFile(entry)) return false;
   }
   if (!r.project->writeProject(nullptr)) return false;
@@ -147,10 +149,10 @@ bool VoxPrmProjectManager::isInProject(const wchar_t* path, const wchar_t* proje
 bool VoxPrmProjectManager::updateTermAssociations(const std::vector<VoxPrmFileDetails>& details, VoxPrmProject* project,
                                                   bool silentTerms) {
   if (project == nullptr) return false;
-  const std::unordered_set<std::wstring> present = pathIndex(*project);
+  const PathSet present = pathIndex(*project);
   std::vector<std::wstring> drawings;
   for (const VoxPrmFileDetails& entry : details) {
-    if (!present.contains(vox::os::toUpper(entry.fileName))) drawings.push_back(entry.fileName);
+    if (!present.contains(entry.fileName)) drawings.push_back(entry.fileName);
   }
   std::wstring database;
   if (!PmGetProjectDb(project->getProjectID(), database)) return true;

@@ -54,6 +54,5 @@ std::optional<std::wstring> projectFileNameFromTaskName(std::wstring_view taskPa
   return joined(folderPart(task), name.substr(0, at) + L".wdp");
 }
 
-std::wstring lockFileNameFor(std::wstring_view path) { return std::wstring(path) + L".FLL"; }
 
 }  // namespace vox::core

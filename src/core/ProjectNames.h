@@ -24,7 +24,4 @@ std::wstring taskFileNameForProject(std::wstring_view projectId);
 // "_UPDATE.MDB" plus ".wdp", in the task file's folder; empty when the name lacks that text.
 std::optional<std::wstring> projectFileNameFromTaskName(std::wstring_view taskPath);
 
-// The lock file of a locked file: its whole path followed by ".FLL".
-std::wstring lockFileNameFor(std::wstring_view path);
-
 }  // namespace vox::core

@@ -12,6 +12,7 @@
 #include "host/HcSettingsStore.h"
 #include "host/LispCoreFunctions.h"
 #include "host/VoxPmClientApp.h"
+#include "locking/LockText.h"
 #include "platform/os/CaseMapping.h"
 #include "platform/os/Files.h"
 
@@ -176,7 +177,7 @@ bool VoxPrmProjectManager::projectHasTasks(const wchar_t* projectID) const {
 
 void VoxPrmProjectManager::monitorProjectFiles(const std::wstring& projectID, bool on) {
   if (!m_fileNotifier) return;
-  for (const std::wstring& path : {projectID, vox::core::lockFileNameFor(projectID), vox::core::taskFileNameForProject(projectID)}) {
+  for (const std::wstring& path : {projectID, vox::locking::lockFilePathFor(projectID), vox::core::taskFileNameForProject(projectID)}) {
     if (path.empty()) continue;  // a task file name too long for a path
     if (on) {
       m_fileNotifier->monitorFile(path);

@@ -1,7 +1,8 @@
 #pragma once
 // This process's lock identity. The full name is the host profile's value "FULLNAME" under the
 // product key's "\FixedProfile\General" when there is one, else $FULLNAME, else the account
-// database's name for the login.
+// database's name for the login. The identity is gathered once per process and again whenever
+// the profile's or the environment's value changed (see IdentityCache.h).
 
 #include <string>
 
@@ -14,7 +15,7 @@ std::wstring fullNameProfileKey();
 LockIdentity currentLockIdentity();
 // The identity text of `who` with the current local date and time.
 std::wstring identityTextNow(const LockIdentity& who);
-// The current user's identity text, gathered afresh each time it is asked.
-IdentityTextSource currentIdentitySource();
+// The current user: the holder from the remembered identity, the text with the time of asking.
+OwnIdentity currentOwnIdentity();
 
 }  // namespace vox::locking

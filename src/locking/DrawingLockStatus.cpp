@@ -22,18 +22,6 @@ OpenHere openHere(const std::wstring& drawing) {
   return OpenHere::kNo;
 }
 
-bool folderUsable(const std::wstring& path) {
-  const std::wstring folder = os::folderOf(path);
-  return !folderNeedsCheck(folder) || os::folderAccessible(folder);
-}
-
-// Whether another program has the drawing open: it cannot be taken for writing.
-bool drawingTakenElsewhere(const std::wstring& drawing) {
-  return !os::LockedFile::acquire(drawing, os::LockedFile::Disposition::kOpenExisting, nullptr,
-                                  os::LockedFile::Links::kFollow)
-              .has_value();
-}
-
 struct Outputs {
   std::wstring* holder;
   std::wstring* machine;
@@ -65,28 +53,25 @@ _lockStatus statusFromHostLock(const _lockFile& hostLock, const Outputs& out, co
 }  // namespace
 
 _lockStatus drawingLockStatus(const wchar_t* path, std::wstring* holder, std::wstring* machine,
-                              std::wstring* timeStamp, const IdentityTextSource& identity) {
+                              std::wstring* timeStamp, const OwnIdentity& identity) {
   if (!usablePath(path) || holder == nullptr) return kLockStatusUnknown;
   const std::wstring drawing = os::toBackslashes(path);
   if (const auto status = fileStatus(os::fileExists(drawing), os::isReadOnly(drawing))) return *status;
 
   const Outputs out{holder, machine, timeStamp};
-  const std::wstring ownText = identity();
-  const std::optional<ParsedLockText> own = parseLockText(ownText);
-  const std::wstring ownHolder = own ? own->holder : std::wstring();
-
   _lockFile hostLock(drawingLockPathFor(drawing));
   bool refused = false;
-  if (hostLock.openForReading(&refused)) return statusFromHostLock(hostLock, out, drawing, ownHolder);
+  if (hostLock.openForReading(&refused)) return statusFromHostLock(hostLock, out, drawing, identity.holder());
   if (refused) return kLockedHolderUnknown;  // a drawing lock file we may not read is someone's
-  if (!drawingTakenElsewhere(drawing)) return kNotLocked;
+  if (os::lockableNow(drawing)) return kNotLocked;  // nobody else has it open for writing
 
   const OpenHere open = openHere(drawing);
-  const _lockStatus status = drawingStatusInUse(open, folderUsable(drawing));
+  const _lockStatus status = drawingStatusInUse(open, lockFolderUsable(drawing));
   if (status == kLockedByMe) {
+    const std::wstring ownText = identity.text();
     if (out.rawOnly()) {
       *holder = ownText;
-    } else if (own) {
+    } else if (const std::optional<ParsedLockText> own = parseLockText(ownText)) {
       out.assign(*own);
     }
   }
@@ -97,5 +82,5 @@ _lockStatus drawingLockStatus(const wchar_t* path, std::wstring* holder, std::ws
 
 _lockStatus getDrawingLockStatus(const wchar_t* path, std::wstring* holder, std::wstring* machine,
                                  std::wstring* timeStamp) {
-  return vox::locking::drawingLockStatus(path, holder, machine, timeStamp, vox::locking::currentIdentitySource());
+  return vox::locking::drawingLockStatus(path, holder, machine, timeStamp, vox::locking::currentOwnIdentity());
 }

@@ -18,8 +18,8 @@ _lockStatus getDrawingLockStatus(const wchar_t* path, std::wstring* holder, std:
 
 namespace vox::locking {
 
-// getDrawingLockStatus with the identity that `identity` gives as this user.
+// getDrawingLockStatus with `identity` as this user.
 _lockStatus drawingLockStatus(const wchar_t* path, std::wstring* holder, std::wstring* machine,
-                              std::wstring* timeStamp, const IdentityTextSource& identity);
+                              std::wstring* timeStamp, const OwnIdentity& identity);
 
 }  // namespace vox::locking

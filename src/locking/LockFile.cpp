@@ -2,8 +2,15 @@
 
 #include <cerrno>
 
+#include "locking/LockDecisions.h"
 #include "platform/os/Files.h"
 #include "platform/os/NarrowCodec.h"
+#include "platform/os/WinPath.h"
+
+bool vox::locking::lockFolderUsable(const std::wstring& path) {
+  const std::wstring folder = os::folderOf(path);
+  return !folderNeedsCheck(folder) || os::folderAccessible(folder);
+}
 
 bool _lockFile::openForReading(bool* refused) {
   close();

@@ -13,6 +13,14 @@
 #include "platform/os/LockedFile.h"
 #include "platform/os/SharedReader.h"
 
+namespace vox::locking {
+
+// Whether the folder of `path` can be used for its lock file: one that needs no check (see
+// folderNeedsCheck) or one the file system lets us into.
+bool lockFolderUsable(const std::wstring& path);
+
+}  // namespace vox::locking
+
 class _lockFile {
  public:
   // Lock texts of this size or more are not read.

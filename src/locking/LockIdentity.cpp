@@ -1,5 +1,7 @@
 #include "locking/LockIdentity.h"
 
+#include "locking/LockText.h"
+
 namespace vox::locking {
 namespace {
 
@@ -23,6 +25,19 @@ std::wstring chooseFullName(const std::optional<std::wstring>& profileValue,
 std::wstring identityText(const LockIdentity& who, const std::wstring& date, const std::wstring& time) {
   return piece(who.login) + L"\n" + piece(who.computer) + L" " + piece(who.fullName) + L"\n" + piece(date) + L"  " +
          piece(time);
+}
+
+std::wstring holderOf(const LockIdentity& who) {
+  const std::optional<ParsedLockText> parts = parseLockText(identityText(who, {}, {}));
+  return parts ? parts->holder : std::wstring();
+}
+
+OwnIdentity identityOfText(IdentityTextSource text) {
+  auto holder = [text] {
+    const std::optional<ParsedLockText> parts = text ? parseLockText(text()) : std::nullopt;
+    return parts ? parts->holder : std::wstring();
+  };
+  return OwnIdentity{std::move(text), std::move(holder)};
 }
 
 }  // namespace vox::locking

@@ -24,6 +24,16 @@ struct LockIdentity {
 // Gives the identity text to write or compare, at the moment it is asked.
 using IdentityTextSource = std::function<std::wstring()>;
 
+// This instance's side of a lock check: the identity text written into a lock file (with the
+// current date and time), and the holder, "login(machine)", that lock texts are compared with.
+struct OwnIdentity {
+  IdentityTextSource text;
+  std::function<std::wstring()> holder;
+};
+
+// An identity known by its text only (a stand-in user): its holder is parsed from the text.
+OwnIdentity identityOfText(IdentityTextSource text);
+
 // The full name in its order of precedence: the profile value when the profile holds one (even
 // an empty one), else the environment's (empty when unset); when that is empty, the account
 // database's, asked only then.
@@ -34,5 +44,8 @@ std::wstring chooseFullName(const std::optional<std::wstring>& profileValue,
 // The three lines: login; computer, a blank, full name; date, two blanks, time. Single line
 // feeds between them and none at the end; every piece cut to kIdentityPieceLimit characters.
 std::wstring identityText(const LockIdentity& who, const std::wstring& date, const std::wstring& time);
+
+// The holder of `who`'s identity text, as parseLockText gives it; date and time play no part.
+std::wstring holderOf(const LockIdentity& who);
 
 }  // namespace vox::locking

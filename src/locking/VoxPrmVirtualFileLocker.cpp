@@ -10,27 +10,14 @@
 #include "platform/os/LockedFile.h"
 #include "platform/os/WinPath.h"
 
-namespace {
-
 using namespace vox::locking;
 
-bool folderUsable(const std::wstring& path) {
-  const std::wstring folder = vox::os::folderOf(path);
-  return !folderNeedsCheck(folder) || vox::os::folderAccessible(folder);
-}
+VoxPrmVirtualFileLocker::VoxPrmVirtualFileLocker() : m_identity(currentOwnIdentity()) {}
 
-}  // namespace
-
-VoxPrmVirtualFileLocker::VoxPrmVirtualFileLocker() : VoxPrmVirtualFileLocker(currentIdentitySource()) {}
-
-VoxPrmVirtualFileLocker::VoxPrmVirtualFileLocker(IdentityTextSource identity) : m_identity(std::move(identity)) {}
+VoxPrmVirtualFileLocker::VoxPrmVirtualFileLocker(IdentityTextSource identity)
+    : m_identity(identityOfText(std::move(identity))) {}
 
 VoxPrmVirtualFileLocker::~VoxPrmVirtualFileLocker() = default;
-
-std::wstring VoxPrmVirtualFileLocker::ownHolder() const {
-  const std::optional<ParsedLockText> own = parseLockText(m_identity());
-  return own ? own->holder : std::wstring();
-}
 
 bool VoxPrmVirtualFileLocker::lockFile(const wchar_t* path) {
   if (path == nullptr || blankPath(path)) return false;  // it would lock ".FLL" in the current folder
@@ -38,14 +25,14 @@ bool VoxPrmVirtualFileLocker::lockFile(const wchar_t* path) {
     std::wstring text;
     whoLocked(path, text);
     const std::optional<ParsedLockText> current = parseLockText(text);
-    const std::wstring own = ownHolder();
+    const std::wstring own = m_identity.holder();
     return current && !own.empty() && sameHolder(current->holder, own);
   }
   auto record = std::make_unique<_fileLockData>();
   record->filePath = path;
   record->lockFile.setPath(lockFilePathFor(path));
   if (!record->lockFile.openForWriting()) return false;
-  record->lockFile.writeOwnIdentity(m_identity);
+  record->lockFile.writeOwnIdentity(m_identity.text);
   m_locks.push_back(std::move(record));
   return true;
 }
@@ -91,9 +78,11 @@ _lockStatus VoxPrmVirtualFileLocker::whoLocked(const wchar_t* path, std::wstring
   if (const auto status = fileStatus(vox::os::fileExists(file), vox::os::isReadOnly(file))) return *status;
 
   _lockFile lock(lockFilePathFor(file));
-  vox::os::removeUnheldLockFile(lock.path());
+  // A lock file that was not there, or was stale and is gone now, leaves nothing to read: one
+  // made by someone just now is no different from one made just after this answer.
   bool refused = false;
-  if (!lock.openForReading(&refused)) return refused ? kLockedHolderUnknown : statusWithoutLockFile(folderUsable(file));
+  if (vox::os::removeUnheldLockFile(lock.path()) != vox::os::StaleLockResult::kHeld || !lock.openForReading(&refused))
+    return refused ? kLockedHolderUnknown : statusWithoutLockFile(lockFolderUsable(file));
 
   std::optional<std::wstring> lockHolder;
   if (machine != nullptr && timeStamp != nullptr) {
@@ -110,5 +99,5 @@ _lockStatus VoxPrmVirtualFileLocker::whoLocked(const wchar_t* path, std::wstring
     if (!read) return kLockedHolderUnknown;
     if (const std::optional<ParsedLockText> parts = parseLockText(*holder)) lockHolder = parts->holder;
   }
-  return statusOfHolder(lockHolder, ownHolder());
+  return statusOfHolder(lockHolder, m_identity.holder());
 }

@@ -57,8 +57,6 @@ class VoxPrmVirtualFileLocker {
   _lockStatus whoLocked(const wchar_t* path, std::wstring* holder, std::wstring* machine, std::wstring* timeStamp);
 
  private:
-  std::wstring ownHolder() const;
-
   std::vector<std::unique_ptr<_fileLockData>> m_locks;
-  vox::locking::IdentityTextSource m_identity;
+  vox::locking::OwnIdentity m_identity;
 };

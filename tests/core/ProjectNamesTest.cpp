@@ -19,7 +19,6 @@ TEST(ProjectNames, NameTaskFileAndBack) {
   EXPECT_EQ(projectFileNameFromTaskName(L"C:/Work/PLANT 7_update.mdb"), L"C:\\Work\\PLANT 7.wdp");
   EXPECT_FALSE(projectFileNameFromTaskName(L"C:\\p\\Job.mdb"));
   EXPECT_FALSE(projectFileNameFromTaskName(L"C:\\p_UPDATE.MDB\\Job.mdb"));  // the folder does not count
-  EXPECT_EQ(lockFileNameFor(L"C:\\p\\Plant.wdp"), L"C:\\p\\Plant.wdp.FLL");
 }
 
 TEST(ProjectNames, ATaskFileNameMustFitAPathBuffer) {

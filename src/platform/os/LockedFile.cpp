@@ -131,6 +131,16 @@ bool LockedFile::removeAndRelease(OsError* error) {
   return removed;
 }
 
+bool lockableNow(const std::wstring& path) {
+  const std::optional<std::string> native = toNative(path);
+  if (!native) return false;
+  const int fd = ::open(native->c_str(), openFlags(false, LockedFile::Links::kFollow));
+  if (fd < 0) return false;
+  const bool lockable = tryWriteLock(fd);
+  ::close(fd);
+  return lockable;
+}
+
 StaleLockResult removeUnheldLockFile(const std::wstring& path) {
   const std::optional<std::string> native = toNative(path);
   if (!native) return StaleLockResult::kAbsent;

@@ -54,6 +54,10 @@ class LockedFile {
   Links links_ = Links::kRefuse;
 };
 
+// Whether the file at `path` (links followed) can be opened for reading and writing and its lock
+// taken right now: nobody else has it open that way. The attempt is undone at once.
+bool lockableNow(const std::wstring& path);
+
 enum class StaleLockResult {
   kAbsent,   // no file at the path
   kRemoved,  // nobody held its lock: it was deleted

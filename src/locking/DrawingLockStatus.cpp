@@ -56,7 +56,8 @@ _lockStatus drawingLockStatus(const wchar_t* path, std::wstring* holder, std::ws
                               std::wstring* timeStamp, const OwnIdentity& identity) {
   if (!usablePath(path) || holder == nullptr) return kLockStatusUnknown;
   const std::wstring drawing = os::toBackslashes(path);
-  if (const auto status = fileStatus(os::fileExists(drawing), os::isReadOnly(drawing))) return *status;
+  const std::optional<bool> readOnly = os::regularFileReadOnly(drawing);
+  if (const auto status = fileStatus(readOnly.has_value(), readOnly.value_or(false))) return *status;
 
   const Outputs out{holder, machine, timeStamp};
   _lockFile hostLock(drawingLockPathFor(drawing));

@@ -75,7 +75,8 @@ _lockStatus VoxPrmVirtualFileLocker::whoLocked(const wchar_t* path, std::wstring
                                                std::wstring* timeStamp) {
   if (!usablePath(path) || holder == nullptr) return kLockStatusUnknown;
   const std::wstring file(path);
-  if (const auto status = fileStatus(vox::os::fileExists(file), vox::os::isReadOnly(file))) return *status;
+  const std::optional<bool> readOnly = vox::os::regularFileReadOnly(file);
+  if (const auto status = fileStatus(readOnly.has_value(), readOnly.value_or(false))) return *status;
 
   _lockFile lock(lockFilePathFor(file));
   // A lock file that was not there, or was stale and is gone now, leaves nothing to read: one

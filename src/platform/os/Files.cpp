@@ -59,6 +59,12 @@ bool isReadOnly(const std::wstring& path) {
   return st && (st->st_mode & kWriteBits) == 0;
 }
 
+std::optional<bool> regularFileReadOnly(const std::wstring& path) {
+  const auto st = statPath(path);
+  if (!st || !S_ISREG(st->st_mode)) return std::nullopt;
+  return (st->st_mode & kWriteBits) == 0;
+}
+
 bool setReadOnly(const std::wstring& path, bool readOnly, OsError* error) {
   const std::optional<std::string> native = toNative(path);
   if (!native) return fail(error, ENOENT);

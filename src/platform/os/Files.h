@@ -20,6 +20,9 @@ bool folderExists(const std::wstring& path);
 
 // Read-only attribute: the file has no write permission bit at all.
 bool isReadOnly(const std::wstring& path);
+// From one look (links followed): empty when `path` is no regular file, else whether it is
+// read-only as isReadOnly tells.
+std::optional<bool> regularFileReadOnly(const std::wstring& path);
 // Setting read-only clears every write bit; clearing it gives the owner write permission.
 bool setReadOnly(const std::wstring& path, bool readOnly, OsError* error = nullptr);
 // Hidden attribute: has no meaning on this platform; succeeds when the path exists.

@@ -102,6 +102,37 @@ TEST_F(InterpreterTest, BuiltinsAndErrors) {
   EXPECT_EQ(run(L"(WD_ECHO 1 \"two\")"), L"(1 \"two\")\n");
 }
 
+TEST_F(InterpreterTest, DefunDefinesFunctionsWithDynamicallyBoundParametersAndLocals) {
+  EXPECT_EQ(run(L"(defun add2 (a b / tmp) (setq tmp (+ a b)) tmp)"), L"ADD2\n");
+  run(L"(setq a \"outer\")");
+  EXPECT_EQ(run(L"(add2 2 3)"), L"5\n");
+  EXPECT_EQ(run(L"a"), L"\"outer\"\n") << "a parameter hides a global only during the call";
+  EXPECT_EQ(run(L"tmp"), L"nil\n") << "a local is gone after the call";
+  EXPECT_EQ(run(L"(add2 1)"), L"; error: too few arguments: add2\n");
+  EXPECT_EQ(run(L"(add2 1 2 3)"), L"; error: too many arguments: add2\n");
+  EXPECT_EQ(run(L"(defun fails (a) (car a)) (fails 5)"), L"; error: bad argument type: car\n");
+  EXPECT_EQ(run(L"a"), L"\"outer\"\n") << "a failed call restores what it hid as well";
+  EXPECT_EQ(run(L"(defun noargs () 7) (NoArgs)"), L"7\n");
+  EXPECT_EQ(run(L"(defun 5 (a) a)"), L"; error: bad argument type: defun\n");
+  current = &docB;
+  EXPECT_EQ(run(L"(add2 1 2)"), L"; error: no function definition: add2\n") << "definitions are per document";
+}
+
+TEST_F(InterpreterTest, TheLatestDefinitionOfANameWinsOverBuiltinsAndHandlers) {
+  lisp.defineBuiltin(L"wd_core_fn", [](const std::vector<Value>&, std::wstring&) { return Value::ofString(L"core"); });
+  EXPECT_EQ(run(L"(defun wd_core_fn () \"script\") (wd_core_fn)"), L"\"script\"\n");
+  HcResBufChain result;
+  ASSERT_EQ(lisp.invoke(HcResBufChain().str(L"wd_core_fn"), result), kRtNorm);
+  EXPECT_EQ(fromChain(result), std::vector<Value>{Value::ofString(L"script")}) << "the module's calls see it too";
+
+  lisp.regFunc([&] { return lisp.setResult(HcResBufChain().t()) == kRtNorm ? kRsResult : kRsError; }, 3);
+  lisp.defun(L"by_module", 3);
+  EXPECT_EQ(run(L"(defun by_module () 1) (by_module)"), L"1\n");
+  lisp.defun(L"by_module", 3);
+  EXPECT_EQ(run(L"(by_module)"), L"T\n");
+  EXPECT_TRUE(lisp.isDefined(&docA, L"wd_core_fn"));
+}
+
 TEST_F(InterpreterTest, RunawayRecursionEndsWithAnError) {
   int calls = 0;
   lisp.regFunc([&] {

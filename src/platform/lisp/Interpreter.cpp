@@ -43,12 +43,14 @@ void Interpreter::forgetDocument(const void* document) { environments_.erase(doc
 
 bool Interpreter::isDefined(const void* document, const std::wstring& name) const {
   const Environment* env = environmentOf(document);
-  return env != nullptr && env->functions.count(name) > 0;
+  return env != nullptr && (env->functions.count(name) > 0 || env->lambdas.count(name) > 0);
 }
 
 int Interpreter::defun(const std::wstring& name, int code) {
   if (name.empty()) return kRtError;
-  environment().functions[name] = code;
+  Environment& env = environment();
+  env.functions[name] = code;
+  env.lambdas.erase(name);
   return kRtNorm;
 }
 
@@ -165,6 +167,7 @@ Value Interpreter::special(const std::wstring& name, const std::vector<Value>& f
     for (std::size_t i = 1; i < form.size(); ++i) value = eval(form[i]);
     return value;
   }
+  if (os::iequals(name, L"defun")) return defineLambda(form);
   if (os::iequals(name, L"if")) {
     if (form.size() < 3 || form.size() > 4) throw Failure(L"bad argument count: if");
     if (!eval(form[1]).isNil()) return eval(form[2]);
@@ -177,6 +180,10 @@ Value Interpreter::special(const std::wstring& name, const std::vector<Value>& f
 Value Interpreter::call(const std::wstring& name, const std::vector<Value>& args) {
   const Environment& env = environment();
   if (const auto fn = env.functions.find(name); fn != env.functions.end()) return callHandler(fn->second, name, args);
+  if (const auto fn = env.lambdas.find(name); fn != env.lambdas.end()) {
+    const Lambda lambda = fn->second;  // the body may redefine it
+    return callLambda(lambda, name, args);
+  }
   if (const auto builtin = builtins_.find(name); builtin != builtins_.end()) {
     std::wstring error;
     const Builtin function = builtin->second;  // it may redefine itself
@@ -185,6 +192,71 @@ Value Interpreter::call(const std::wstring& name, const std::vector<Value>& args
     return value;
   }
   throw Failure(L"no function definition: " + name);
+}
+
+// (defun name (params / locals) body...): defines `name` in the current document; answers the
+// name as a symbol.
+Value Interpreter::defineLambda(const std::vector<Value>& form) {
+  if (form.size() < 3) throw Failure(L"bad argument count: defun");
+  const Value& name = form[1];
+  if (name.kind != Value::Kind::kSymbol || !(form[2].isNil() || form[2].kind == Value::Kind::kList))
+    throw Failure(L"bad argument type: defun");
+  Lambda lambda;
+  bool inLocals = false;
+  for (const Value& symbol : form[2].list) {
+    if (symbol.kind != Value::Kind::kSymbol) throw Failure(L"bad argument type: defun " + print(symbol));
+    if (symbol.text == L"/" && !inLocals) {
+      inLocals = true;
+      continue;
+    }
+    (inLocals ? lambda.locals : lambda.parameters).push_back(symbol.text);
+  }
+  lambda.body.assign(form.begin() + 3, form.end());
+  Environment& env = environment();
+  env.functions.erase(name.text);
+  env.lambdas[name.text] = std::move(lambda);
+  return Value::symbol(os::toUpper(name.text));
+}
+
+// The values a call's parameters and locals hid, put back when the call ends however it ends.
+class Interpreter::Bindings {
+ public:
+  Bindings(Interpreter& lisp, const void* document) : lisp_(lisp), document_(document) {}
+  Bindings(const Bindings&) = delete;
+  Bindings& operator=(const Bindings&) = delete;
+  void bind(const std::wstring& name, Value value) {
+    auto& globals = lisp_.environments_[document_].globals;
+    const auto it = globals.find(name);
+    saved_.emplace_back(name, it == globals.end() ? std::nullopt : std::optional<Value>(it->second));
+    globals[name] = std::move(value);
+  }
+  ~Bindings() {
+    const auto env = lisp_.environments_.find(document_);
+    if (env == lisp_.environments_.end()) return;  // the document went away meanwhile
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+      if (it->second) {
+        env->second.globals[it->first] = std::move(*it->second);
+      } else {
+        env->second.globals.erase(it->first);
+      }
+    }
+  }
+
+ private:
+  Interpreter& lisp_;
+  const void* document_;
+  std::vector<std::pair<std::wstring, std::optional<Value>>> saved_;
+};
+
+Value Interpreter::callLambda(const Lambda& lambda, const std::wstring& name, const std::vector<Value>& args) {
+  if (args.size() < lambda.parameters.size()) throw Failure(L"too few arguments: " + name);
+  if (args.size() > lambda.parameters.size()) throw Failure(L"too many arguments: " + name);
+  Bindings bindings(*this, currentDocument_ ? currentDocument_() : nullptr);
+  for (std::size_t i = 0; i < args.size(); ++i) bindings.bind(lambda.parameters[i], args[i]);
+  for (const std::wstring& local : lambda.locals) bindings.bind(local, Value::nil());
+  Value value;
+  for (const Value& expression : lambda.body) value = eval(expression);
+  return value;
 }
 
 Value Interpreter::callHandler(int code, const std::wstring& name, const std::vector<Value>& args) {

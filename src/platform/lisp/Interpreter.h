@@ -1,7 +1,10 @@
 #pragma once
-// The reference host's LISP interpreter. Each document has its own global variables and its own
-// functions defined by name and code (`defun`); handlers registered by code (`regFunc`) serve
-// every document. A call of a defined function hands the evaluated arguments to the handler as a
+// The reference host's LISP interpreter. Each document has its own global variables, its own
+// functions defined by name and code (`defun`) and its own functions defined in LISP with
+// `(defun name (params / locals) body...)`; handlers registered by code (`regFunc`) serve every
+// document. The latest definition of a name wins, and a LISP definition comes before a built-in
+// of the same name, so a script can replace one of the LISP core's functions. Parameters and
+// locals are bound dynamically, as the host's LISP does: set for the call, restored after it. A call of a defined function hands the evaluated arguments to the handler as a
 // chain; the handler answers through `setResult`. Built-ins cover what the command line and the
 // module need; platform code adds named native functions with `defineBuiltin`.
 // Errors end the evaluation with a message; the command line prints "; error: <message>".
@@ -58,16 +61,26 @@ class Interpreter : public HcLispHost {
   int invokeUnobserved(const HcResBufChain& call, HcResBufChain& result);
   template <typename T>
   using NameMap = std::unordered_map<std::wstring, T, os::CaseInsensitiveHash, os::CaseInsensitiveEqual>;
+  // A function defined in LISP.
+  struct Lambda {
+    std::vector<std::wstring> parameters;
+    std::vector<std::wstring> locals;
+    std::vector<Value> body;
+  };
   struct Environment {
     NameMap<Value> globals;
     NameMap<int> functions;  // name -> code
+    NameMap<Lambda> lambdas;
   };
   class Failure;
+  class Bindings;
 
   Value eval(const Value& expression);
   Value evalList(const Value& expression);
   Value special(const std::wstring& name, const std::vector<Value>& form, bool& handled);
   Value call(const std::wstring& name, const std::vector<Value>& args);
+  Value defineLambda(const std::vector<Value>& form);
+  Value callLambda(const Lambda& lambda, const std::wstring& name, const std::vector<Value>& args);
   Value callHandler(int code, const std::wstring& name, const std::vector<Value>& args);
   Environment& environment();
   const Environment* environmentOf(const void* document) const;

@@ -32,6 +32,7 @@ class TextUiHostTest : public ::testing::Test {
 
   std::wstring output;
   QueuedAnswers answers;
+  FakePaletteSet palette;  // outlives the host, as a module's palette set is given up before
   TextUiHost host;
 };
 
@@ -75,7 +76,6 @@ TEST_F(TextUiHostTest, ADialogWithoutAnswersIsCancelledAndAPageThatRefusesToBeLe
 }
 
 TEST_F(TextUiHostTest, PaletteVerbsReachTheTreeWithTheirModifiers) {
-  FakePaletteSet palette;
   host.showPaletteSet(palette, true);
   EXPECT_TRUE(host.paletteVerb({L"click", L"A01.dwg", L"ctrl+shift"}));
   EXPECT_TRUE(host.paletteVerb({L"click", L"a02.DWG - x"}) == false) << "a name must match a node's text";
@@ -90,7 +90,6 @@ TEST_F(TextUiHostTest, PaletteVerbsReachTheTreeWithTheirModifiers) {
 }
 
 TEST_F(TextUiHostTest, RefusedPaletteVerbsChangeNothing) {
-  FakePaletteSet palette;
   EXPECT_FALSE(host.paletteVerb({L"click", L"A01.dwg"})) << "no palette set yet";
   host.showPaletteSet(palette, true);
   for (const std::vector<std::wstring>& words :
@@ -109,7 +108,6 @@ TEST_F(TextUiHostTest, RefusedPaletteVerbsChangeNothing) {
 }
 
 TEST_F(TextUiHostTest, RenameEndsTheEditTheTreeBeganAndRefusesANodeWithout) {
-  FakePaletteSet palette;
   host.showPaletteSet(palette, true);
   EXPECT_TRUE(host.paletteVerb({L"rename", L"A02.dwg", L"B02"}));
   EXPECT_EQ(palette.fakeTree.calls.back(), L"rename 3 B02");

@@ -14,14 +14,10 @@ namespace vox::os {
 namespace {
 
 using test::readNative;
+using test::modeOf;
 using test::TempDir;
 using test::writeNative;
 
-unsigned modeOf(const std::string& native) {
-  struct stat st {};
-  ::stat(native.c_str(), &st);
-  return st.st_mode & 07777;
-}
 
 TEST(Files, QueriesAndReadOnlyAttribute) {
   const TempDir dir;

@@ -23,14 +23,10 @@ namespace vox::os {
 namespace {
 
 using test::readNative;
+using test::modeOf;
 using test::TempDir;
 using test::writeNative;
 
-unsigned modeOf(const std::string& native) {
-  struct stat st {};
-  ::stat(native.c_str(), &st);
-  return st.st_mode & 07777;
-}
 
 // The names in a folder, sorted, so a failure shows what was left.
 std::vector<std::string> namesIn(const std::string& folder) {

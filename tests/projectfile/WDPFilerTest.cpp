@@ -156,14 +156,20 @@ TEST(WDPFiler, WritingKeepsPermissionsAndRefusesReadOnlyFiles) {
   EXPECT_TRUE(filer.openProject(dir.path(L"p.wdp"), true, false));  // reading still works
 }
 
+// A project of one drawing with 20 000 description lines: over 1 MB to write.
+VoxPrmProjectData oneLargeEntry(const std::wstring& drawing) {
+  VoxPrmProjectData data;
+  VoxPrmFileDetails entry;
+  entry.fileName = drawing;
+  entry.descriptions.assign(20000, L"a long description line for every drawing of the project");
+  data.addFile(entry);
+  return data;
+}
+
 TEST(WDPFiler, AFailedWriteReturnsFalseAndLeavesTheOldFile) {
   const TempDir dir;
   writeNative(dir.native("p.wdp"), "old.dwg\r\n");
-  VoxPrmProjectData data;
-  VoxPrmFileDetails entry;
-  entry.fileName = dir.path(L"new.dwg");
-  entry.descriptions.assign(20000, L"a long description line for every drawing of the project");
-  data.addFile(entry);
+  const VoxPrmProjectData data = oneLargeEntry(dir.path(L"new.dwg"));
 
   VoxPrmWDPFiler filer(dir.path(L"p.wdp"), false);
   const bool written = vox::test::withFileSizeLimit(64 * 1024, [&] { return filer.writeProject(data); });
@@ -241,11 +247,7 @@ TEST(WDPFiler, OnlyRegularFilesUpToTheLimitAreOpenedAsProjects) {
 
 TEST(WDPFiler, ANewProjectFileAppearsOnlyComplete) {
   const TempDir dir;
-  VoxPrmProjectData data;
-  VoxPrmFileDetails entry;
-  entry.fileName = dir.path(L"a.dwg");
-  entry.descriptions.assign(20000, L"a long description line for every drawing of the project");
-  data.addFile(entry);
+  const VoxPrmProjectData data = oneLargeEntry(dir.path(L"a.dwg"));
 
   VoxPrmWDPFiler filer(dir.path(L"new.wdp"), false);
   EXPECT_FALSE(std::filesystem::exists(dir.native("new.wdp"))) << "opening for writing creates no empty project";

@@ -1,6 +1,7 @@
 #include "support/TempDir.h"
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -38,6 +39,12 @@ std::string readNative(const std::string& native) {
 void writeNative(const std::string& native, const std::string& bytes) {
   std::ofstream out(native, std::ios::binary | std::ios::trunc);
   out << bytes;
+}
+
+unsigned modeOf(const std::string& native) {
+  struct stat st {};
+  if (::stat(native.c_str(), &st) != 0) return 0;
+  return st.st_mode & 07777;
 }
 
 }  // namespace vox::test

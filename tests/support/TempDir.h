@@ -26,5 +26,7 @@ class TempDir {
 // Whole-file helpers on native paths, for setting up and checking test files.
 std::string readNative(const std::string& native);
 void writeNative(const std::string& native, const std::string& bytes);
+// The permission bits of a native path (07777); 0 when it cannot be looked at.
+unsigned modeOf(const std::string& native);
 
 }  // namespace vox::test

@@ -38,9 +38,9 @@ class RecordingUi : public HcUiHost {
 
 class PaletteUi : public ModuleFixture {
  protected:
-  void install(HcUiHost* ui) {
+  void install(HcUiHost* service) {
     HcHostRuntime runtime = hcHostRuntime();
-    runtime.ui = ui;
+    runtime.ui = service;
     hcInstallHostRuntime(runtime);
   }
   // The fixture unloads the module after this test's members are gone.

@@ -102,5 +102,23 @@ TEST_F(ScratchDb, TheSampleProjectFillsOneRowPerDrawingFromItsTitleValues) {
   EXPECT_NE(problems.front().find(L"DEMO002.dwg"), std::wstring::npos);
 }
 
+TEST_F(ScratchDb, RowsKeptRelativeToTheDatabasesFolderMatchWhereverTheFolderIsCopied) {
+  std::vector<ScratchRow> rows{{temp.path(L"P\\sheets\\A.dwg"), L"01", L"", L"", L""},
+                               {temp.path(L"Elsewhere\\B.dwg"), L"02", L"", L"", L""}};
+  tools::makeRelativeTo(rows, temp.path(L"p"));
+  EXPECT_EQ(rows[0].drawingPath, L"sheets\\A.dwg");
+  EXPECT_EQ(rows[1].drawingPath, temp.path(L"Elsewhere\\B.dwg")) << "a drawing outside the folder keeps its path";
+
+  std::filesystem::create_directories(temp.native("copy"));
+  std::wstring error;
+  ASSERT_TRUE(ScratchDatabase::open(temp.native("copy/P.mdb"), true, error)->put(rows, error));
+  VoxOleDbFileRecordset recordset;
+  ASSERT_TRUE(recordset.open(temp.path(L"copy\\P.mdb")));
+  EXPECT_EQ(select(recordset, L"SH", temp.path(L"copy\\sheets\\a.DWG")), std::vector<std::wstring>{L"01"})
+      << "found below the database's folder";
+  EXPECT_EQ(select(recordset, L"SH", temp.path(L"Elsewhere\\B.dwg")), std::vector<std::wstring>{L"02"});
+  EXPECT_TRUE(select(recordset, L"SH", temp.path(L"sheets\\A.dwg")).empty()) << "not below the folder: no row";
+}
+
 }  // namespace
 }  // namespace vox::siblings

@@ -37,4 +37,11 @@ bool scratchRowsOfProject(const std::wstring& projectPath, std::vector<siblings:
   return true;
 }
 
+void makeRelativeTo(std::vector<siblings::ScratchRow>& rows, const std::wstring& folder) {
+  const std::wstring prefix = folder + L"\\";
+  for (siblings::ScratchRow& row : rows)
+    if (row.drawingPath.size() > prefix.size() && os::istartsWith(row.drawingPath, prefix))
+      row.drawingPath.erase(0, prefix.size());
+}
+
 }  // namespace vox::tools

@@ -16,4 +16,8 @@ namespace vox::tools {
 bool scratchRowsOfProject(const std::wstring& projectPath, std::vector<siblings::ScratchRow>& rows,
                           std::vector<std::wstring>& problems);
 
+// Makes the drawing path of every row that lies below `folder` (a module path) relative to it,
+// as a database shipped in that folder keeps them; other rows stay as they are.
+void makeRelativeTo(std::vector<siblings::ScratchRow>& rows, const std::wstring& folder);
+
 }  // namespace vox::tools

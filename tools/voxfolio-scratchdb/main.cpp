@@ -1,6 +1,10 @@
 // voxfolio-scratchdb: makes and reads a project's scratch database (SQLite, table FILETIME).
-//   voxfolio-scratchdb fill PROJECT.wdp [DB]   one row per drawing from its title values; DB
-//                                             defaults to the project's name with ".mdb"
+//   voxfolio-scratchdb fill [--relative] PROJECT.wdp [DB]
+//                                             one row per drawing from its title values; DB
+//                                             defaults to the project's name with ".mdb";
+//                                             --relative keeps the drawings below the
+//                                             database's folder relative to it (a database
+//                                             that travels with its folder)
 //   voxfolio-scratchdb set DB DRAWING SH SHDWGNAM IEC_I IEC_L
 //   voxfolio-scratchdb dump DB                 every row, tab-separated
 
@@ -23,7 +27,7 @@ void print(FILE* to, const std::wstring& text) {
 }
 
 int usage() {
-  std::fputs("usage: voxfolio-scratchdb fill PROJECT.wdp [DB]\n"
+  std::fputs("usage: voxfolio-scratchdb fill [--relative] PROJECT.wdp [DB]\n"
              "       voxfolio-scratchdb set DB DRAWING SH SHDWGNAM IEC_I IEC_L\n"
              "       voxfolio-scratchdb dump DB\n",
              stderr);
@@ -44,7 +48,7 @@ int write(const std::string& database, const std::vector<ScratchRow>& rows) {
   return 0;
 }
 
-int fill(const char* project, const char* database) {
+int fill(const char* project, const char* database, bool relative) {
   const std::wstring projectPath = modulePath(project);
   std::vector<ScratchRow> rows;
   std::vector<std::wstring> problems;
@@ -57,6 +61,7 @@ int fill(const char* project, const char* database) {
     if (!native) return fail(L"no folder for the database of " + projectPath);
     target = *native;
   }
+  if (relative) vox::tools::makeRelativeTo(rows, vox::os::folderOf(modulePath(target.c_str())));
   const int status = write(target, rows);
   if (status == 0) print(stdout, std::to_wstring(rows.size()) + L" drawings in " + vox::os::decodeFileName(target) + L"\n");
   return status == 0 && problems.empty() ? 0 : 1;
@@ -78,7 +83,11 @@ int dump(const char* database) {
 int main(int argc, char** argv) {
   if (argc < 3) return usage();
   const std::string command = argv[1];
-  if (command == "fill" && (argc == 3 || argc == 4)) return fill(argv[2], argc == 4 ? argv[3] : nullptr);
+  if (command == "fill") {
+    const bool relative = std::string(argv[2]) == "--relative";
+    const int first = relative ? 3 : 2;
+    if (argc == first + 1 || argc == first + 2) return fill(argv[first], argc == first + 2 ? argv[first + 1] : nullptr, relative);
+  }
   if (command == "dump" && argc == 3) return dump(argv[2]);
   if (command == "set" && argc == 8) {
     const auto text = [](const char* arg) { return vox::os::decodeFileName(arg); };

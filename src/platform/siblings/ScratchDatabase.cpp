@@ -6,6 +6,7 @@
 
 #include "platform/os/CaseMapping.h"
 #include "platform/os/NativePath.h"
+#include "platform/os/WinPath.h"
 
 namespace vox::siblings {
 namespace {
@@ -110,10 +111,25 @@ bool ScratchDatabase::select(const std::wstring& field, const std::wstring& tabl
   // Names are checked above, so they can be quoted into the text; the value is always bound.
   const std::string sql =
       "SELECT \"" + utf8(field) + "\" FROM \"" + utf8(table) + "\" WHERE \"" + utf8(where->field) + "\" = ?1";
+  if (!run(sql, where->value, rows, error)) return false;
+  const bool byDrawing = os::iequals(where->field, L"DWGNAME");
+  if (rows.empty() && byDrawing && !folderKey_.empty() && where->value.size() > folderKey_.size() &&
+      os::istartsWith(where->value, folderKey_))
+    return run(sql, where->value.substr(folderKey_.size()), rows, error);
+  return true;
+}
+
+void ScratchDatabase::setFolder(const std::wstring& folder) {
+  folderKey_ = folder.empty() ? std::wstring() : scratchDrawingName(folder) + L"/";
+}
+
+bool ScratchDatabase::run(const std::string& sql, const std::wstring& value, std::vector<std::wstring>& rows,
+                          std::wstring& error) {
+  rows.clear();
   sqlite3_stmt* query = statement(sql, error);
   if (query == nullptr) return false;
-  const std::string value = utf8(where->value);
-  sqlite3_bind_text(query, 1, value.c_str(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
+  const std::string bound = utf8(value);
+  sqlite3_bind_text(query, 1, bound.c_str(), static_cast<int>(bound.size()), SQLITE_TRANSIENT);
   int status;
   while ((status = sqlite3_step(query)) == SQLITE_ROW) rows.push_back(columnText(query, 0));
   sqlite3_reset(query);
@@ -172,7 +188,9 @@ std::unique_ptr<VoxOleDbConnection> ScratchDatabaseService::open(const std::wstr
     error = L"The scratch database " + path + L" is on no known drive.";
     return nullptr;
   }
-  return ScratchDatabase::open(*native, false, error);
+  std::unique_ptr<ScratchDatabase> db = ScratchDatabase::open(*native, false, error);
+  if (db) db->setFolder(os::folderOf(path));
+  return db;
 }
 
 }  // namespace vox::siblings

@@ -3,7 +3,10 @@
 // drawing (DWGNAME: the drawing's path with "/" for "\", upper-cased; SH: sheet; SHDWGNAM:
 // drawing number; IEC_I: installation code; IEC_L: location code). The recordset sibling reads
 // it with prepared statements, one per kind of selection, the condition's value always bound,
-// never written into SQL text; tools fill it.
+// never written into SQL text; tools fill it. A DWGNAME may also be stored relative to the
+// database's folder ("SHEETS/A01.DWG"), so that a database shipped beside its drawings still
+// matches wherever the folder is copied: a drawing that has no row under its full name is looked
+// up by its name below that folder.
 
 #include <map>
 #include <memory>
@@ -49,6 +52,8 @@ class ScratchDatabase : public VoxOleDbConnection {
 
   bool select(const std::wstring& field, const std::wstring& table, const std::wstring& condition,
               std::vector<std::wstring>& rows, std::wstring& error) override;
+  // The database's folder (a module path), for DWGNAME values stored relative to it.
+  void setFolder(const std::wstring& folder);
   // Writes the rows (replacing those of the same drawings) in one transaction.
   bool put(const std::vector<ScratchRow>& rows, std::wstring& error);
   // Every row, ordered by drawing name.
@@ -57,10 +62,12 @@ class ScratchDatabase : public VoxOleDbConnection {
  private:
   explicit ScratchDatabase(sqlite3* db) : db_(db) {}
   sqlite3_stmt* statement(const std::string& sql, std::wstring& error);
+  bool run(const std::string& sql, const std::wstring& value, std::vector<std::wstring>& rows, std::wstring& error);
   std::wstring lastError() const;
 
   sqlite3* db_;
   std::map<std::string, sqlite3_stmt*> statements_;
+  std::wstring folderKey_;  // scratchDrawingName of the folder and "/"; empty: none
 };
 
 // The recordset sibling of the reference host over ScratchDatabase files. Every open is

@@ -17,11 +17,6 @@ namespace {
 
 constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 
-bool fail(OsError* error, int code) {
-  if (error != nullptr) *error = osError(code);
-  return false;
-}
-
 std::optional<struct stat> statNative(const std::string& native) {
   struct stat st {};
   if (::stat(native.c_str(), &st) != 0) return std::nullopt;

@@ -12,11 +12,6 @@ namespace {
 // moment it was made) is tried this often.
 constexpr int kAttemptsPerName = 4;
 
-bool fail(OsError* error, int code) {
-  if (error != nullptr) *error = osError(code);
-  return false;
-}
-
 // Opens the file under `path` and takes its lock when nobody holds it; invalid otherwise.
 native::Descriptor openAbandoned(const std::string& path) {
   native::Descriptor fd(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));

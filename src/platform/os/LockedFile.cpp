@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "platform/os/NativeFile.h"
 #include "platform/os/NativePath.h"
 
 namespace vox::os {
@@ -13,18 +14,6 @@ namespace {
 
 // A path whose file keeps being replaced under us is given up after this many tries.
 constexpr int kAttempts = 16;
-
-bool fail(OsError* error, int code) {
-  if (error != nullptr) *error = osError(code);
-  return false;
-}
-
-bool tryWriteLock(int fd) {
-  struct flock lock {};
-  lock.l_type = F_WRLCK;
-  lock.l_whence = SEEK_SET;
-  return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
-}
 
 // Whether `native` still names the file open as `fd` (a link to it put in its place does not).
 bool stillNamed(int fd, const std::string& native, LockedFile::Links links) {
@@ -39,11 +28,6 @@ bool stillNamed(int fd, const std::string& native, LockedFile::Links links) {
 // nothing for the regular files that are kept.
 int openFlags(bool create, LockedFile::Links links) {
   return O_RDWR | O_CLOEXEC | O_NONBLOCK | (create ? O_CREAT : 0) | (links == LockedFile::Links::kRefuse ? O_NOFOLLOW : 0);
-}
-
-bool isRegularFile(int fd) {
-  struct stat st {};
-  return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
 }
 
 }  // namespace
@@ -62,12 +46,12 @@ std::optional<LockedFile> LockedFile::acquire(const std::wstring& path, Disposit
       fail(error, errno);
       return std::nullopt;
     }
-    if (!isRegularFile(fd)) {
+    if (!native::isRegular(fd)) {
       ::close(fd);
       fail(error, EISDIR);
       return std::nullopt;
     }
-    if (!tryWriteLock(fd)) {
+    if (!native::tryLock(fd)) {
       const int code = errno == EACCES ? EAGAIN : errno;
       ::close(fd);
       fail(error, code);
@@ -136,7 +120,7 @@ bool lockableNow(const std::wstring& path) {
   if (!native) return false;
   const int fd = ::open(native->c_str(), openFlags(false, LockedFile::Links::kFollow));
   if (fd < 0) return false;
-  const bool lockable = tryWriteLock(fd);
+  const bool lockable = native::tryLock(fd);
   ::close(fd);
   return lockable;
 }
@@ -147,7 +131,7 @@ StaleLockResult removeUnheldLockFile(const std::wstring& path) {
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     const int fd = ::open(native->c_str(), openFlags(false, LockedFile::Links::kRefuse));
     if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? StaleLockResult::kAbsent : StaleLockResult::kHeld;
-    if (!isRegularFile(fd) || !tryWriteLock(fd)) {
+    if (!native::isRegular(fd) || !native::tryLock(fd)) {
       ::close(fd);
       return StaleLockResult::kHeld;
     }

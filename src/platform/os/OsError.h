@@ -12,4 +12,11 @@ struct OsError {
 };
 OsError osError(int code);
 
+// Records `code` in `error` when one is asked for; always false, so that a failing path can end
+// with `return fail(error, code);`.
+inline bool fail(OsError* error, int code) {
+  if (error != nullptr) *error = osError(code);
+  return false;
+}
+
 }  // namespace vox::os

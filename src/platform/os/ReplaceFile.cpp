@@ -17,11 +17,6 @@ constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 // Keeps a temporary file's name within the usual 255-byte limit of a file name.
 constexpr std::size_t kNameBytes = 200;
 
-bool fail(OsError* error, int code) {
-  if (error != nullptr) *error = osError(code);
-  return false;
-}
-
 FileVersion versionOf(const struct stat& st) {
   return {st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec, static_cast<long long>(st.st_size),
           static_cast<unsigned long long>(st.st_ino), static_cast<unsigned long long>(st.st_dev)};

@@ -47,14 +47,25 @@ struct HcTreeNodeView {
   std::vector<std::wstring> marks;  // further flags a host may show ("active", "locked")
 };
 
+// Structural changes come in pairs: the "about to" event before the controller changes (the
+// old structure still answers), the other after it (the new structure answers). Rows are
+// positions among the roots; a project's drawings are always removed or inserted whole.
 class HcTreeListener {
  public:
   virtual ~HcTreeListener() = default;
+  virtual void projectAboutToBeInserted(int /*row*/) {}
   virtual void projectInserted(int /*row*/) {}
+  virtual void projectAboutToBeRemoved(int /*row*/) {}
   virtual void projectRemoved(int /*row*/) {}
+  virtual void rootsAboutToBeReordered() {}
   virtual void rootsReordered() {}
-  virtual void childrenReplaced(int /*projectRow*/, int /*oldCount*/, int /*newCount*/) {}
+  virtual void childrenAboutToBeRemoved(int /*projectRow*/, int /*count*/) {}
+  virtual void childrenRemoved(int /*projectRow*/) {}
+  virtual void childrenAboutToBeInserted(int /*projectRow*/, int /*count*/) {}
+  virtual void childrenInserted(int /*projectRow*/) {}
+  // Text, icon, bold, expanded state or marks of one node changed.
   virtual void nodeChanged(HcNodeId /*id*/) {}
+  // Selected flags or the caret changed; raised once per user action.
   virtual void selectionChanged() {}
   virtual void scrollRequest(HcNodeId /*id*/, bool /*toTop*/) {}
   virtual void editRequest(HcNodeId /*id*/, const std::wstring& /*initialText*/) {}

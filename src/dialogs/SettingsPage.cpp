@@ -183,7 +183,10 @@ SettingsPage::Bound* SettingsPage::find(const std::wstring& id) {
 }
 
 const SettingsPage::Bound* SettingsPage::find(const std::wstring& id) const {
-  return const_cast<SettingsPage*>(this)->find(id);
+  for (const Bound& field : m_fields) {
+    if (field.present && field.spec.id == id) return &field;
+  }
+  return nullptr;
 }
 
 }  // namespace vox::dialogs

@@ -1,5 +1,7 @@
 #include "QtEventLoop.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QMetaObject>
 #include <QSocketNotifier>
 #include <QTimerEvent>
@@ -85,5 +87,7 @@ std::int64_t QtEventLoop::nowMs() const {
   using namespace std::chrono;
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
+
+void QtEventLoop::processPending() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
 }  // namespace vox::studio

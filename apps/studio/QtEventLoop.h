@@ -30,6 +30,8 @@ class QtEventLoop : public QObject, public HcEventLoop {
   std::uint64_t watchFd(int fd, std::function<void()> onReadable) override;
   void unwatchFd(std::uint64_t watchId) override;
   std::int64_t nowMs() const override;
+  // Qt's pending events except user input, so no click arrives in the middle of an operation.
+  void processPending() override;
 
   bool isTimerArmed(const void* window, unsigned id) const;
 

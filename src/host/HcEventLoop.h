@@ -19,6 +19,9 @@ class HcEventLoop {
   // Runs `onReadable` whenever `fd` can be read; the id ends the watch.
   virtual std::uint64_t watchFd(int fd, std::function<void()> onReadable) = 0;
   virtual void unwatchFd(std::uint64_t watchId) = 0;
+  // Runs what is pending now (posted callbacks, ready descriptors, due timers) without waiting,
+  // as a long operation does before it goes on, so that the notices it caused are handled first.
+  virtual void processPending() = 0;
   // Milliseconds of the loop's clock (real or manual).
   virtual std::int64_t nowMs() const = 0;
 };

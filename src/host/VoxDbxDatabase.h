@@ -22,6 +22,7 @@ struct VoxDbxSummaryInfo {
   std::wstring keywords;
   std::wstring comments;
   std::vector<VoxDbxCustomProperty> customProperties;  // names are unique ignoring case
+  std::wstring lastSavedBy;  // who saved the drawing last; read only (putSummaryInfo ignores it)
 
   bool operator==(const VoxDbxSummaryInfo&) const = default;
 };

@@ -4,6 +4,7 @@
 #include "host/HcEventLoop.h"
 #include "host/HcMessageCatalog.h"
 #include "host/HcUiHost.h"
+#include "palette/CProjectTree.h"
 
 namespace {
 // The palette set's tool id; its stored layout is found under it.
@@ -11,7 +12,7 @@ constexpr const wchar_t* kToolId = L"{6F1C2A9E-3B7D-4E15-9A42-0C8D5E7B1F36}";
 constexpr const wchar_t* kDefaultCaption = L"Project Manager";
 }  // namespace
 
-VoxPrmPaletteSet::VoxPrmPaletteSet() : m_alive(std::make_shared<bool>(true)) {}
+VoxPrmPaletteSet::VoxPrmPaletteSet() : m_tree(std::make_unique<CProjectTree>()), m_alive(std::make_shared<bool>(true)) {}
 
 VoxPrmPaletteSet::~VoxPrmPaletteSet() {
   destroyWindow();
@@ -22,6 +23,7 @@ void VoxPrmPaletteSet::destroyWindow() {
   if (!m_windowLive) return;
   if (HcEventLoop* loop = hcEventLoop()) loop->killTimers(window());
   hcPaletteSetDestroyed(*this);
+  m_tree.reset();
   m_windowLive = false;
   m_visible = false;
 }
@@ -40,6 +42,8 @@ std::wstring VoxPrmPaletteSet::caption() const {
 }
 
 std::wstring VoxPrmPaletteSet::toolId() const { return kToolId; }
+
+HcTreeController* VoxPrmPaletteSet::tree() { return m_tree.get(); }
 
 // The palette set's own elements are written by its palettes; until the project tab exists the
 // host's element is left as the host wrote it.

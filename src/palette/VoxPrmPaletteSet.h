@@ -1,14 +1,16 @@
 #pragma once
 // The palette set's window: shown or hidden through the host's UI service, it owns the project
 // manager's re-read timers and receives the re-read request (message 2987 with a project index),
-// which it answers by re-reading that project. The palette content comes with the palette
-// controls.
+// which it answers by re-reading that project. It holds the project tab's project tree, made
+// with the window and destroyed with it.
 
 #include <memory>
 #include <string>
 
 #include "core/ReReadWindow.h"
 #include "host/HcPaletteControllers.h"
+
+class CProjectTree;
 
 class VoxPrmPaletteSet : public vox::core::ReReadWindow, public HcPaletteSetController {
  public:
@@ -36,6 +38,10 @@ class VoxPrmPaletteSet : public vox::core::ReReadWindow, public HcPaletteSetCont
   void loadLayout(const pugi::xml_node& paletteSetElement) override;
   void saveLayout(pugi::xml_node& paletteSetElement) override;
 
+  // The project tree of the project tab; null once the window is destroyed.
+  HcTreeController* tree() override;
+  CProjectTree* projectTree() const { return m_tree.get(); }
+
   // Posts the re-read request for the project at `projectIndex` to the window (through the
   // host's loop); false without a window or loop.
   bool postReReadRequest(int projectIndex) override;
@@ -43,6 +49,7 @@ class VoxPrmPaletteSet : public vox::core::ReReadWindow, public HcPaletteSetCont
   void onReReadRequest(int projectIndex);
 
  private:
+  std::unique_ptr<CProjectTree> m_tree;
   bool m_windowLive = true;
   bool m_visible = false;
   // Shared with posted requests, so one that arrives after the palette set is gone does nothing.

@@ -78,7 +78,7 @@ TEST_F(ShellUi, RefusedVerbsSayWhyInOneLineAndTheRunEndsWithStatusOne) {
               has(out, "palette \"Project Manager\" {hidden}\n"))
       << out;
   EXPECT_TRUE(has(out, "Command: palette wiggle\npalette: unknown verb \"wiggle\"\n")) << out;
-  EXPECT_TRUE(has(out, "Command: palette click Nowhere.dwg\npalette: the palette has no project tree\n")) << out;
+  EXPECT_TRUE(has(out, "Command: palette click Nowhere.dwg\npalette: no node \"Nowhere.dwg\"\n")) << out;
   EXPECT_TRUE(has(out, "Command: setvar SDI x\nsetvar: SDI wants an integer\n")) << out;
   EXPECT_TRUE(has(out, "Command: trace sideways\ntrace: wants on or off\n")) << out;
   EXPECT_TRUE(has(out, "Command: popup drawing 12\npopup: bad entry \"12\"\n")) << out;

@@ -87,7 +87,7 @@ void DrawingDatabase::forget() {
 bool DrawingDatabase::getSummaryInfo(VoxDbxSummaryInfo& out) const {
   if (!drawing_) return false;
   const SummaryInfo& s = drawing_->summary;
-  out = VoxDbxSummaryInfo{s.title, s.subject, s.author, s.keywords, s.comments, {}};
+  out = VoxDbxSummaryInfo{s.title, s.subject, s.author, s.keywords, s.comments, {}, drawing_->header.lastSavedBy};
   for (const CustomProperty& p : s.customProperties) out.customProperties.push_back({p.name, p.value});
   return true;
 }

@@ -1,6 +1,7 @@
 #include "platform/os/Files.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -82,6 +83,25 @@ bool removeFile(const std::wstring& path, OsError* error) {
   if (!native) return fail(error, ENOENT);
   if (::unlink(native->c_str()) != 0) return fail(error, errno);
   return true;
+}
+
+bool renameFile(const std::wstring& from, const std::wstring& to, OsError* error) {
+  const std::optional<std::string> nativeFrom = toNative(from);
+  const std::optional<std::string> nativeTo = toNative(to);
+  if (!nativeFrom || !nativeTo) return fail(error, ENOENT);
+  if (::renameat2(AT_FDCWD, nativeFrom->c_str(), AT_FDCWD, nativeTo->c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL) return fail(error, errno);
+  // A file system without the no-replace flag: check first, then rename.
+  struct stat st {};
+  if (::lstat(nativeTo->c_str(), &st) == 0) return fail(error, EEXIST);
+  if (::rename(nativeFrom->c_str(), nativeTo->c_str()) != 0) return fail(error, errno);
+  return true;
+}
+
+std::optional<FileStatus> fileStatus(const std::wstring& path) {
+  const auto st = statPath(path);
+  if (!st || !S_ISREG(st->st_mode)) return std::nullopt;
+  return FileStatus{static_cast<long long>(st->st_size), st->st_mtim.tv_sec};
 }
 
 std::wstring currentFolder() {

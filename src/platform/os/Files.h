@@ -3,6 +3,7 @@
 // form through the process's root table first. A path that cannot be mapped does not exist.
 
 #include <cstddef>
+#include <ctime>
 #include <limits>
 #include <optional>
 #include <span>
@@ -31,6 +32,15 @@ bool setHidden(const std::wstring& path, bool hidden);
 bool folderAccessible(const std::wstring& path);
 
 bool removeFile(const std::wstring& path, OsError* error = nullptr);
+// Renames a file or folder; never replaces: an existing `to` fails with EEXIST.
+bool renameFile(const std::wstring& from, const std::wstring& to, OsError* error = nullptr);
+
+// Size in bytes and last modification time of a regular file (links followed).
+struct FileStatus {
+  long long size = 0;
+  std::time_t modified = 0;
+};
+std::optional<FileStatus> fileStatus(const std::wstring& path);
 
 std::wstring currentFolder();
 // `path` made absolute against the current folder and canonicalized.

@@ -57,6 +57,8 @@ std::wstring longDateText(std::time_t when) { return formatTime(when, "%A, %d %B
 
 std::wstring timeText(std::time_t when) { return formatTime(when, "%X"); }
 
+std::wstring localeDateTime(std::time_t when) { return formatTime(when, "%x %X"); }
+
 std::wstring holderText(const std::wstring& login, const std::wstring& computer, const std::wstring& full,
                         const std::wstring& date, const std::wstring& time) {
   return login + L"\n" + computer + L" " + full + L"\n" + date + L"  " + time;

@@ -18,6 +18,9 @@ std::wstring fullName(const std::optional<std::wstring>& configured = std::nullo
 // 2026" and "14:05:09".
 std::wstring longDateText(std::time_t when);
 std::wstring timeText(std::time_t when);
+// Short date and time of `when` in the user's time locale, e.g. "12/06/26 14:05:09", as file
+// details show a file's time stamp.
+std::wstring localeDateTime(std::time_t when);
 
 // The three lines of a lock file: login; computer, a blank, full name; date, two blanks, time.
 // Lines are separated by single line feeds, with no break after the last.

@@ -30,6 +30,7 @@ class HeadlessEventLoop : public HcEventLoop {
   std::uint64_t watchFd(int fd, std::function<void()> onReadable) override;
   void unwatchFd(std::uint64_t watchId) override;
   std::int64_t nowMs() const override;
+  void processPending() override { runOnce(0); }
 
   // Runs the posted callbacks (and those they post) and the timers that are due; the count run.
   std::size_t runPending();

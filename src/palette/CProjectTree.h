@@ -1,0 +1,207 @@
+#pragma once
+// The project tree of the palette's project tab: one node per open project (the active one
+// first and bold), under each one node per drawing entry in project order, the drawing that is
+// active in the host bold. It follows the project manager through the project events, keeps
+// its own multi-selection of drawings (never a project together with drawings, never drawings
+// of two projects by a range), renames a drawing file from its label, and gives the status and
+// details texts of the selected node. A host draws it through HcTreeController; the view port
+// answers what only the drawn tree knows (first visible node, page size).
+//
+// The operations keep the names the rest of the module and derived trees use; the drawing
+// node texts and scratch-database values are in DrawingNodeText.h.
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/ProjectEvent.h"
+#include "locking/LockStatus.h"
+#include "palette/DrawingNodeText.h"
+#include "palette/ProjectTreeModel.h"
+
+class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController {
+ public:
+  // Navigation codes of GetNextItem.
+  enum NextItemCode {
+    kRoot = 0, kNext = 1, kPrevious = 2, kParent = 3, kChild = 4, kFirstVisible = 5, kNextVisible = 6,
+    kPreviousVisible = 7, kCaret = 9, kLastVisible = 10, kPreOrder = 15
+  };
+  // The timer of the delayed left-click rename.
+  static constexpr unsigned kRenameTimerId = 2;
+
+  // Subscribes the event handlers and fills the tree from the projects already open.
+  CProjectTree();
+  ~CProjectTree() override;
+  CProjectTree(const CProjectTree&) = delete;
+  CProjectTree& operator=(const CProjectTree&) = delete;
+
+  // The records of new nodes; a derived tree may give richer ones.
+  virtual std::unique_ptr<_projdatastruct> NewProjDataStruct(const std::wstring& path);
+  virtual std::unique_ptr<_dwgdatastruct> NewDwgDataStruct(const std::wstring& path);
+
+  // ---- Lookup and query (0 or null for none) ----
+  HcNodeId GetProjectItem(const std::wstring& projectID) const;
+  HcNodeId GetDrawingItem(const std::wstring& path) const;
+  _projdatastruct* GetProjectDataForItem(HcNodeId item) const;
+  bool IsProjectItem(HcNodeId item) const;
+  bool IsSelected(HcNodeId item) const { return model_.isSelected(item); }
+  bool IsLabelEditing() const { return labelEditing_; }
+  _itemdatastruct* GetItemData(HcNodeId item) const { return model_.record(item); }
+  // Selected nodes among the visible ones (drawings under collapsed projects do not count).
+  int GetSelectedCount() const;
+  HcNodeId GetFirstSelectedItem() const;
+  HcNodeId GetNextSelectedItem(HcNodeId item) const;
+  HcNodeId GetPrevSelectedItem(HcNodeId item) const;
+  HcNodeId GetNextItem(HcNodeId item, int code) const;
+  HcNodeId GetCaret() const { return model_.caret(); }
+  // The caret is a drawing: its path and, when asked, its project's ID.
+  bool IsDrawingSelected(std::wstring* drawingPath, std::wstring* projectID) const;
+  bool AreDrawingsSelected(std::vector<std::wstring>& paths, std::wstring* projectID) const;
+  bool IsAnySelectedDrawingOpen() const;
+
+  // ---- Model ----
+  virtual HcNodeId InsertProjectItem(const std::wstring& projectID);
+  virtual void ProjectOpen(const std::wstring& projectID);
+  // Builds the drawing nodes of a project; the paths of `reselect` found are selected (the
+  // first as caret) and taken off the list. False, nothing built, without a manager, an open
+  // project, the item or the display setting.
+  bool AddDWGNodes(HcNodeId projectItem, const std::wstring& projectID, std::vector<std::wstring>* reselect);
+  void DeleteChildNodes(HcNodeId item);
+  virtual void Refresh();
+  // Bolds the node of `path` (none: the host's active document) and un-bolds the previous one.
+  void BoldNewActiveDrawing(const std::wstring* path);
+  void SaveReReadFirstVisItems();
+  void ReReadSetupFirstVisItems();
+  void SetReReadExpandCollapse(const std::wstring& projectID);
+  void ReReadExpandCollapse(const std::wstring& projectID);
+  void SetOldSelection();
+  void SetOldSingleSelection();
+  void ReSelectOldSelection(const std::wstring& projectID);
+  bool keepsSelectionVisible() const { return showSelectionAlways_; }
+  const std::wstring& boldDrawing() const { return boldDrawing_; }
+
+  // ---- Status and details texts ----
+  static bool GetProjectStatusText(const std::wstring& projectID, std::wstring& text, _lockStatus* status);
+  static bool GetDrawingStatusText(const std::wstring& path, std::wstring& text, _lockStatus* status);
+  virtual bool GetDisplayDetails_Status(HcNodeId item, _lockStatus* status, std::wstring& text);
+  virtual bool GetDisplayDetails(std::wstring& text);
+
+  // ---- Project events ----
+  void HookProjectEvents();
+  void UnhookProjectEvents();
+  void onProjectOpen(const std::wstring& projectID);
+  void onProjectClose(const std::wstring& projectID);
+  void onProjectCloseAllNA();
+  void onProjectSetActive(const std::wstring& projectID);
+  virtual void onProjectReRead(const std::wstring& projectID);
+  void onDrawingActivate(const std::wstring& path);
+
+  // ---- Selection ----
+  int SelectItemEx(HcNodeId item, bool keepIfSame);
+  void ClearSelection(bool keepCaret);
+  void SelectMultiple(HcNodeId item, unsigned keyFlags, HcPoint point);
+  int SelectItems(HcNodeId from, HcNodeId to, bool keepExisting);
+  void OnKeyDown(HcKey key, unsigned modifiers);
+  void OnLeftButtonDown(HcNodeId item, HcHitPart part, unsigned modifiers);
+  void OnRightButtonDown(HcNodeId item, HcPoint point);
+  void OnRightButtonUp(HcPoint cursor);
+  HcNodeId anchorItem() const { return anchor_; }
+  HcNodeId lastExtendedItem() const { return lastExtended_; }
+  HcNodeId contextItem() const { return contextItem_; }
+  void setContextItem(HcNodeId item) { contextItem_ = item; }
+  void setMultiSelectEnabled(bool enabled) { multiSelect_ = enabled; }
+
+  // ---- Rename ----
+  virtual void RenameTreeItem(HcNodeId item);
+  virtual bool DoActualFileRename(const std::wstring& oldPath, const std::wstring& newPath);
+  void SetAllowLeftClickRename(bool allow) { allowLeftClickRename_ = allow; }
+  bool isRenamePending() const { return renamePending_; }
+  // Runs the host's pending work (posted callbacks, file notices) before going on.
+  static void PumpDraftorMessages();
+  // The label edit begins: the file name the editor starts from, or none when refused.
+  std::optional<std::wstring> OnBeginLabelEdit(HcNodeId item);
+  void OnEndLabelEdit(HcNodeId item, const std::optional<std::wstring>& text);
+
+  // ---- The palette's hooks ----
+  // Asked to refresh the details and preview pane (after selection changes and rebuilds).
+  void setDetailsRefresh(std::function<void()> refresh) { detailsRefresh_ = std::move(refresh); }
+  // The context menu at a screen point; the menus come with the tree's commands.
+  virtual void OnContextMenu(HcPoint /*point*/) {}
+  // A double click or Enter on a node that the tree does not handle itself.
+  virtual void OnOpenItem(HcNodeId /*item*/) {}
+
+  // ---- HcTreeController ----
+  std::vector<HcNodeId> roots() const override;
+  std::vector<HcNodeId> children(HcNodeId project) const override;
+  std::optional<HcTreeNodeView> node(HcNodeId id) const override;
+  std::wstring editText(HcNodeId id) const override;
+  void setListener(HcTreeListener* listener) override { model_.setListener(listener); }
+  void setViewPort(HcTreeViewPort* viewPort) override { viewPort_ = viewPort; }
+  void click(HcNodeId id, HcHitPart part, unsigned modifiers) override;
+  void doubleClick(HcNodeId id) override;
+  void key(HcKey key, unsigned modifiers) override;
+  void rightClick(HcNodeId id, HcPoint screenPoint) override;
+  void setExpanded(HcNodeId id, bool expanded) override;
+  void endEdit(HcNodeId id, const std::optional<std::wstring>& text) override;
+
+  const vox::palette::ProjectTreeModel& model() const { return model_; }
+
+ protected:
+  vox::palette::ProjectTreeModel& mutableModel() { return model_; }
+  void refreshDetails() const;
+
+ private:
+  // The label edit under way: its node, project and drawing, and the locks taken for it, which
+  // the session's end releases.
+  struct RenameSession {
+    HcNodeId item = 0;
+    std::wstring projectID;
+    std::wstring drawingPath;
+    std::vector<std::wstring> locked;
+    RenameSession() = default;
+    RenameSession(const RenameSession&) = delete;
+    RenameSession& operator=(const RenameSession&) = delete;
+    ~RenameSession();
+  };
+  void sortRoots(const std::wstring& activeID);
+  std::wstring projectIdOf(HcNodeId item) const;
+  std::wstring scratchDatabasePath(const std::wstring& projectID) const;
+  void fixAnchor(HcNodeId item);
+  void moveCaretByKey(HcKey key);
+  void shiftKey(HcKey key);
+  void plainKey(HcKey key);
+  void requestScroll(HcNodeId id, bool toTop) const;
+  void armDelayedRename();
+  void onRenameTimer();
+  bool finishRename(const RenameSession& session, const std::wstring& newName);
+  HcNodeId pageTarget(HcNodeId from, bool down) const;
+
+  vox::palette::ProjectTreeModel model_;
+  HcTreeViewPort* viewPort_ = nullptr;
+  std::function<void()> detailsRefresh_;
+  bool eventsHooked_ = false;
+
+  HcNodeId contextItem_ = 0;
+  std::wstring oldSelectionProject_;
+  std::vector<std::wstring> oldSelectionDrawings_;
+  bool projectWasExpanded_ = false;
+  std::array<std::wstring, 4> firstVisibleItems_;
+  std::wstring labelBeforeEditing_;
+  bool multiSelect_ = true;
+  HcNodeId lastClicked_ = 0;
+  HcNodeId anchor_ = 0;
+  HcNodeId lastExtended_ = 0;
+  bool renamePending_ = false;
+  HcNodeId closingItem_ = 0;
+  std::optional<HcPoint> rightClickPoint_;
+  bool labelEditing_ = false;
+  bool allowLeftClickRename_ = true;
+  std::wstring boldDrawing_;
+  bool showSelectionAlways_ = false;
+  std::unique_ptr<RenameSession> rename_;
+  // Shared with the rename timer's callback, so one that fires after the tree is gone does nothing.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};

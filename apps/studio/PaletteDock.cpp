@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "ProjectTreeView.h"
 #include "StudioTexts.h"
 #include "host/HcPaletteControllers.h"
 
@@ -19,7 +20,8 @@ QString projectDisplayName(const std::wstring& modulePath) {
 PaletteDock::PaletteDock(HcPaletteSetController& paletteSet, OpenProjects openProjects, QWidget* parent)
     : QDockWidget(parent), paletteSet_(paletteSet), openProjects_(std::move(openProjects)) {
   setObjectName(QStringLiteral("palette-") + QString::fromStdWString(paletteSet.toolId()));
-  auto* content = new QWidget(this);
+  content_ = new QWidget(this);
+  QWidget* content = content_;
   auto* layout = new QVBoxLayout(content);
   layout->setContentsMargins(4, 4, 4, 4);
   heading_ = new QLabel(studioText(StudioText::kOpenProjects), content);
@@ -38,6 +40,31 @@ PaletteDock::PaletteDock(HcPaletteSetController& paletteSet, OpenProjects openPr
 
 void PaletteDock::refresh() {
   setWindowTitle(QString::fromStdWString(paletteSet_.caption()));
+  takeTree(paletteSet_.tree());
+  refreshList();
+}
+
+// The tree's view replaces the list of open projects while the palette set has a tree. When the
+// palette set answers another tree, the old one may be gone: its view is dropped without
+// touching it.
+void PaletteDock::takeTree(HcTreeController* tree) {
+  if (tree == tree_) return;
+  if (treeView_ != nullptr) {
+    treeView_->forgetTree();
+    delete treeView_;
+  }
+  treeView_ = nullptr;
+  tree_ = tree;
+  if (tree_ != nullptr) {
+    treeView_ = new ProjectTreeView(*tree_, content_);
+    content_->layout()->addWidget(treeView_);
+    treeView_->show();
+  }
+  heading_->setVisible(tree_ == nullptr);
+  projects_->setVisible(tree_ == nullptr);
+}
+
+void PaletteDock::refreshList() {
   projects_->clear();
   const std::vector<OpenProjectRow> rows = openProjects_ ? openProjects_() : std::vector<OpenProjectRow>{};
   for (const OpenProjectRow& row : rows) {

@@ -1,0 +1,187 @@
+#include "ProjectTreeItemModel.h"
+
+#include <QFont>
+
+#include <algorithm>
+
+namespace vox::studio {
+namespace {
+
+// The node icons by the controller's icon index: project, drawing, reference entry.
+std::array<QIcon, 3> loadIcons() {
+  return {QIcon(QStringLiteral(":/tree/project.svg")), QIcon(QStringLiteral(":/tree/drawing.svg")),
+          QIcon(QStringLiteral(":/tree/reference.svg"))};
+}
+
+int rowIn(const std::vector<HcNodeId>& ids, HcNodeId id) {
+  const auto found = std::find(ids.begin(), ids.end(), id);
+  return found == ids.end() ? -1 : int(found - ids.begin());
+}
+
+QString qtext(const std::wstring& text) { return QString::fromStdWString(text); }
+
+}  // namespace
+
+ProjectTreeItemModel::ProjectTreeItemModel(HcTreeController& tree, QObject* parent)
+    : QAbstractItemModel(parent), tree_(tree), icons_(loadIcons()) {
+  tree_.setListener(this);
+}
+
+ProjectTreeItemModel::~ProjectTreeItemModel() {
+  if (attached_) tree_.setListener(nullptr);
+}
+
+QModelIndex ProjectTreeItemModel::indexOf(HcNodeId id) const {
+  const std::optional<HcTreeNodeView> node = id != 0 ? tree_.node(id) : std::nullopt;
+  if (!node) return {};
+  const int row = rowIn(node->parent == 0 ? tree_.roots() : tree_.children(node->parent), id);
+  return row < 0 ? QModelIndex() : nodeIndex(row, id);
+}
+
+QModelIndex ProjectTreeItemModel::projectIndex(int row) const {
+  const std::vector<HcNodeId> roots = tree_.roots();
+  return row >= 0 && row < int(roots.size()) ? nodeIndex(row, roots[std::size_t(row)]) : QModelIndex();
+}
+
+QModelIndex ProjectTreeItemModel::index(int row, int column, const QModelIndex& parent) const {
+  if (column != 0 || row < 0 || (parent.isValid() && parent.column() != 0)) return {};
+  const std::vector<HcNodeId> ids = parent.isValid() ? tree_.children(idOf(parent)) : tree_.roots();
+  return row < int(ids.size()) ? nodeIndex(row, ids[std::size_t(row)]) : QModelIndex();
+}
+
+QModelIndex ProjectTreeItemModel::parent(const QModelIndex& child) const {
+  const std::optional<HcTreeNodeView> node = child.isValid() ? tree_.node(idOf(child)) : std::nullopt;
+  if (!node || node->parent == 0) return {};
+  const int row = rowIn(tree_.roots(), node->parent);
+  return row < 0 ? QModelIndex() : nodeIndex(row, node->parent);
+}
+
+int ProjectTreeItemModel::rowCount(const QModelIndex& parent) const {
+  if (!parent.isValid()) return int(tree_.roots().size());
+  if (parent.column() != 0) return 0;
+  // Only projects have children; asking for a drawing's answers none.
+  return int(tree_.children(idOf(parent)).size());
+}
+
+int ProjectTreeItemModel::columnCount(const QModelIndex& /*parent*/) const { return 1; }
+
+bool ProjectTreeItemModel::hasChildren(const QModelIndex& parent) const { return rowCount(parent) > 0; }
+
+QVariant ProjectTreeItemModel::data(const QModelIndex& index, int role) const {
+  const std::optional<HcTreeNodeView> node = index.isValid() ? tree_.node(idOf(index)) : std::nullopt;
+  if (!node) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+      return qtext(node->text);
+    case Qt::EditRole:
+      return qtext(tree_.editText(node->id));
+    case Qt::ToolTipRole:
+      return node->tooltip.empty() ? QVariant() : QVariant(qtext(node->tooltip));
+    case Qt::DecorationRole:
+      return node->icon >= 0 && node->icon < int(icons_.size()) ? QVariant(icons_[std::size_t(node->icon)]) : QVariant();
+    case Qt::FontRole: {
+      if (!node->bold) return {};
+      QFont font;
+      font.setBold(true);
+      return font;
+    }
+    default:
+      return {};
+  }
+}
+
+Qt::ItemFlags ProjectTreeItemModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  if (!tree_.editText(idOf(index)).empty()) flags |= Qt::ItemIsEditable;
+  return flags;
+}
+
+bool ProjectTreeItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || role != Qt::EditRole) return false;
+  tree_.endEdit(idOf(index), value.toString().toStdWString());
+  return true;
+}
+
+void ProjectTreeItemModel::endPending() {
+  const Pending pending = pending_;
+  pending_ = Pending::kNone;
+  if (pending == Pending::kInsertRows) endInsertRows();
+  if (pending == Pending::kRemoveRows) endRemoveRows();
+}
+
+void ProjectTreeItemModel::projectAboutToBeInserted(int row) {
+  beginInsertRows({}, row, row);
+  pending_ = Pending::kInsertRows;
+}
+
+void ProjectTreeItemModel::projectInserted(int /*row*/) { endPending(); }
+
+void ProjectTreeItemModel::projectAboutToBeRemoved(int row) {
+  beginRemoveRows({}, row, row);
+  pending_ = Pending::kRemoveRows;
+}
+
+void ProjectTreeItemModel::projectRemoved(int /*row*/) { endPending(); }
+
+void ProjectTreeItemModel::rootsAboutToBeReordered() {
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  movingIndexes_ = persistentIndexList();
+  movingIds_.clear();
+  for (const QModelIndex& index : movingIndexes_) movingIds_.push_back(idOf(index));
+  pending_ = Pending::kLayout;
+}
+
+void ProjectTreeItemModel::rootsReordered() {
+  pending_ = Pending::kNone;
+  // Nodes keep their ids across a reorder, so each persistent index moves to its node's new row.
+  QModelIndexList moved;
+  moved.reserve(movingIndexes_.size());
+  for (const HcNodeId id : movingIds_) moved.push_back(indexOf(id));
+  changePersistentIndexList(movingIndexes_, moved);
+  movingIndexes_.clear();
+  movingIds_.clear();
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void ProjectTreeItemModel::childrenAboutToBeRemoved(int projectRow, int count) {
+  if (count <= 0) {
+    pending_ = Pending::kNothing;
+    return;
+  }
+  beginRemoveRows(projectIndex(projectRow), 0, count - 1);
+  pending_ = Pending::kRemoveRows;
+}
+
+void ProjectTreeItemModel::childrenRemoved(int /*projectRow*/) { endPending(); }
+
+void ProjectTreeItemModel::childrenAboutToBeInserted(int projectRow, int count) {
+  if (count <= 0) {
+    pending_ = Pending::kNothing;
+    return;
+  }
+  // The project row is the same before and after; its id is taken while the old roots answer.
+  beginInsertRows(projectIndex(projectRow), 0, count - 1);
+  pending_ = Pending::kInsertRows;
+}
+
+void ProjectTreeItemModel::childrenInserted(int /*projectRow*/) { endPending(); }
+
+void ProjectTreeItemModel::nodeChanged(HcNodeId id) {
+  const QModelIndex index = indexOf(id);
+  if (index.isValid()) emit dataChanged(index, index);
+}
+
+void ProjectTreeItemModel::selectionChanged() { emit selectionFlagsChanged(); }
+
+void ProjectTreeItemModel::scrollRequest(HcNodeId id, bool toTop) {
+  const QModelIndex index = indexOf(id);
+  if (index.isValid()) emit scrollRequested(index, toTop);
+}
+
+void ProjectTreeItemModel::editRequest(HcNodeId id, const std::wstring& initialText) {
+  const QModelIndex index = indexOf(id);
+  if (index.isValid()) emit editRequested(index, qtext(initialText));
+}
+
+}  // namespace vox::studio

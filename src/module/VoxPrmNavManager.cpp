@@ -32,8 +32,9 @@ void VoxPrmNavManager::install() {
 
 void VoxPrmNavManager::initialise() {
   if (!m_projectManager) m_projectManager = std::make_unique<VoxPrmProjectManager>(vox::module::moduleManagerParts());
+  install();  // the palette's project tree finds the manager through the module's objects
   if (!m_paletteSet || !m_paletteSet->hasLiveWindow()) m_paletteSet = std::make_unique<VoxPrmPaletteSet>();
-  install();  // the subsystem notifier finds the manager through the module's objects
+  install();  // so do the subsystem notifier and the re-read timers the palette set owns
   if (!m_subsystemNotifier) m_subsystemNotifier = std::make_unique<VoxPrmSubsystemNotifier>();
   if (!m_docManagerReactor) {
     m_docManagerReactor = std::make_unique<vox::module::DocManagerReactor>(*this);

@@ -176,7 +176,8 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   void requestScroll(HcNodeId id, bool toTop) const;
   void armDelayedRename();
   void onRenameTimer();
-  bool finishRename(const RenameSession& session, const std::wstring& newName);
+  // Renames the file and the project entry; the new path when both were renamed.
+  std::optional<std::wstring> finishRename(const RenameSession& session, const std::wstring& newName);
   HcNodeId pageTarget(HcNodeId from, bool down) const;
 
   vox::palette::ProjectTreeModel model_;

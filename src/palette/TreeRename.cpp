@@ -110,12 +110,13 @@ std::optional<std::wstring> CProjectTree::OnBeginLabelEdit(HcNodeId item) {
 void CProjectTree::OnEndLabelEdit(HcNodeId item, const std::optional<std::wstring>& text) {
   if (!rename_ || rename_->item != item) return;
   const std::unique_ptr<RenameSession> session = std::move(rename_);
+  std::optional<std::wstring> renamedTo;
   if (text && GetProjectManager() != nullptr) {
     const vox::palette::RenameTarget target = vox::palette::renameTarget(*text, labelBeforeEditing_);
     if (target.verdict == vox::palette::RenameVerdict::kInvalid) {
       warn(kInvalidNameText, {target.fileName}, kRenameFailedCaption);
     } else if (target.verdict == vox::palette::RenameVerdict::kRename) {
-      finishRename(*session, target.fileName);
+      renamedTo = finishRename(*session, target.fileName);
     }
   }
   PumpDraftorMessages();
@@ -126,35 +127,42 @@ void CProjectTree::OnEndLabelEdit(HcNodeId item, const std::optional<std::wstrin
   labelBeforeEditing_.clear();
   labelEditing_ = false;
   Refresh();
+  // The renamed drawing stays the one selected, under its new name.
+  if (const HcNodeId renamed = renamedTo ? GetDrawingItem(*renamedTo) : 0; renamed != 0) {
+    vox::palette::ProjectTreeModel::SelectionBatch batch(model_);
+    ClearSelection(false);
+    model_.setCaret(renamed);
+    anchor_ = renamed;
+  }
 }
 
-bool CProjectTree::finishRename(const RenameSession& session, const std::wstring& newName) {
+std::optional<std::wstring> CProjectTree::finishRename(const RenameSession& session, const std::wstring& newName) {
   VoxPrmProjectManager* manager = GetProjectManager();
   const std::wstring& oldPath = session.drawingPath;
   const std::wstring newPath = vox::os::combine(vox::os::folderOf(oldPath), newName).value_or(std::wstring());
-  if (newPath.empty()) return false;
+  if (newPath.empty()) return std::nullopt;
   if (vox::os::pathExists(newPath)) {
     warn(kNameExistsText, {newName}, kRenameFailedCaption);
-    return false;
+    return std::nullopt;
   }
   // The host cannot rename a drawing it has open: its document would keep the old file.
   if (isOpenInHost(oldPath)) {
     warn(kDrawingOpenText, {oldPath}, kRenameFailedCaption);
-    return false;
+    return std::nullopt;
   }
   manager->reReadProject(session.projectID.c_str());
   const VoxPrmProject* project = manager->getProject(session.projectID.c_str());
   bool isReference = false;
-  if (project == nullptr || !project->isFileInProject(oldPath, &isReference)) return false;
+  if (project == nullptr || !project->isFileInProject(oldPath, &isReference)) return std::nullopt;
   if (!isReference) PmRenameStarted(session.projectID, oldPath);
   if (!DoActualFileRename(oldPath, newPath)) {
     if (!isReference) PmRenameCompleted(session.projectID, oldPath, nullptr);
-    return false;
+    return std::nullopt;
   }
   if (!isReference) PmRenameCompleted(session.projectID, oldPath, newPath.c_str());
-  if (manager->renameFileInProject(oldPath, newPath, session.projectID.c_str())) return true;
+  if (manager->renameFileInProject(oldPath, newPath, session.projectID.c_str())) return newPath;
   vox::os::renameFile(newPath, oldPath);
-  return false;
+  return std::nullopt;
 }
 
 bool CProjectTree::DoActualFileRename(const std::wstring& oldPath, const std::wstring& newPath) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/os/CaseMapping.h"
+#include "platform/os/Files.h"
 #include "platform/os/WinPath.h"
 
 namespace vox::siblings {
@@ -89,7 +90,10 @@ bool PmClientStandIn::projectDb(const std::wstring& project, std::wstring& out) 
   log_.record(L"PmGetProjectDb", {project});
   const ClientProject* state = find(project);
   std::optional<std::wstring> database = state != nullptr ? state->database : std::nullopt;
-  if (!database) database = derivedDatabase(project);
+  // A project that ships its own database beside its file uses it while the one asked for at
+  // opening does not exist yet.
+  const std::optional<std::wstring> beside = derivedDatabase(project);
+  if (!database || (!os::fileExists(*database) && beside && os::fileExists(*beside))) database = beside;
   if (!database) return false;
   out = *database;
   return true;

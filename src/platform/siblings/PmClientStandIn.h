@@ -3,7 +3,8 @@
 // ignored):
 // - whether the project is open with the client, and which project is active;
 // - the project database: the path given when opening, else the project file's folder joined
-//   with the project file's name and ".mdb" ("C:\P\Plant.wdp" gives "C:\P\Plant.mdb");
+//   with the project file's name and ".mdb" ("C:\P\Plant.wdp" gives "C:\P\Plant.mdb"); the
+//   latter also while the path given does not exist and a database beside the project does;
 // - the drawings it watches (only while the project is open; closing stops them all);
 // - the project variables, and whether anything changed since the active project was last
 //   flushed;

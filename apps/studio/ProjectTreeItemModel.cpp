@@ -34,8 +34,20 @@ ProjectTreeItemModel::~ProjectTreeItemModel() {
 QModelIndex ProjectTreeItemModel::indexOf(HcNodeId id) const {
   const std::optional<HcTreeNodeView> node = id != 0 ? tree_.node(id) : std::nullopt;
   if (!node) return {};
-  const int row = rowIn(node->parent == 0 ? tree_.roots() : tree_.children(node->parent), id);
+  const int row = node->parent == 0 ? rowIn(tree_.roots(), id) : rowIn(childrenOf(node->parent), id);
   return row < 0 ? QModelIndex() : nodeIndex(row, id);
+}
+
+const std::vector<HcNodeId>& ProjectTreeItemModel::childrenOf(HcNodeId project) const {
+  if (project == childrenProject_) return children_;
+  // Qt asks every drawing whether it has children between its questions about the project's
+  // rows; those empty answers do not replace the project's list.
+  static const std::vector<HcNodeId> kNone;
+  std::vector<HcNodeId> ids = tree_.children(project);
+  if (ids.empty()) return kNone;
+  children_ = std::move(ids);
+  childrenProject_ = project;
+  return children_;
 }
 
 QModelIndex ProjectTreeItemModel::projectIndex(int row) const {
@@ -45,7 +57,8 @@ QModelIndex ProjectTreeItemModel::projectIndex(int row) const {
 
 QModelIndex ProjectTreeItemModel::index(int row, int column, const QModelIndex& parent) const {
   if (column != 0 || row < 0 || (parent.isValid() && parent.column() != 0)) return {};
-  const std::vector<HcNodeId> ids = parent.isValid() ? tree_.children(idOf(parent)) : tree_.roots();
+  if (!parent.isValid()) return projectIndex(row);
+  const std::vector<HcNodeId>& ids = childrenOf(idOf(parent));
   return row < int(ids.size()) ? nodeIndex(row, ids[std::size_t(row)]) : QModelIndex();
 }
 
@@ -60,7 +73,7 @@ int ProjectTreeItemModel::rowCount(const QModelIndex& parent) const {
   if (!parent.isValid()) return int(tree_.roots().size());
   if (parent.column() != 0) return 0;
   // Only projects have children; asking for a drawing's answers none.
-  return int(tree_.children(idOf(parent)).size());
+  return int(childrenOf(idOf(parent)).size());
 }
 
 int ProjectTreeItemModel::columnCount(const QModelIndex& /*parent*/) const { return 1; }
@@ -111,20 +124,29 @@ void ProjectTreeItemModel::endPending() {
 }
 
 void ProjectTreeItemModel::projectAboutToBeInserted(int row) {
+  dropChildren();
   beginInsertRows({}, row, row);
   pending_ = Pending::kInsertRows;
 }
 
-void ProjectTreeItemModel::projectInserted(int /*row*/) { endPending(); }
+void ProjectTreeItemModel::projectInserted(int /*row*/) {
+  dropChildren();
+  endPending();
+}
 
 void ProjectTreeItemModel::projectAboutToBeRemoved(int row) {
+  dropChildren();
   beginRemoveRows({}, row, row);
   pending_ = Pending::kRemoveRows;
 }
 
-void ProjectTreeItemModel::projectRemoved(int /*row*/) { endPending(); }
+void ProjectTreeItemModel::projectRemoved(int /*row*/) {
+  dropChildren();
+  endPending();
+}
 
 void ProjectTreeItemModel::rootsAboutToBeReordered() {
+  dropChildren();
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   movingIndexes_ = persistentIndexList();
   movingIds_.clear();
@@ -133,6 +155,7 @@ void ProjectTreeItemModel::rootsAboutToBeReordered() {
 }
 
 void ProjectTreeItemModel::rootsReordered() {
+  dropChildren();
   pending_ = Pending::kNone;
   // Nodes keep their ids across a reorder, so each persistent index moves to its node's new row.
   QModelIndexList moved;
@@ -145,6 +168,7 @@ void ProjectTreeItemModel::rootsReordered() {
 }
 
 void ProjectTreeItemModel::childrenAboutToBeRemoved(int projectRow, int count) {
+  dropChildren();
   if (count <= 0) {
     pending_ = Pending::kNothing;
     return;
@@ -153,9 +177,13 @@ void ProjectTreeItemModel::childrenAboutToBeRemoved(int projectRow, int count) {
   pending_ = Pending::kRemoveRows;
 }
 
-void ProjectTreeItemModel::childrenRemoved(int /*projectRow*/) { endPending(); }
+void ProjectTreeItemModel::childrenRemoved(int /*projectRow*/) {
+  dropChildren();
+  endPending();
+}
 
 void ProjectTreeItemModel::childrenAboutToBeInserted(int projectRow, int count) {
+  dropChildren();
   if (count <= 0) {
     pending_ = Pending::kNothing;
     return;
@@ -165,21 +193,30 @@ void ProjectTreeItemModel::childrenAboutToBeInserted(int projectRow, int count) 
   pending_ = Pending::kInsertRows;
 }
 
-void ProjectTreeItemModel::childrenInserted(int /*projectRow*/) { endPending(); }
+void ProjectTreeItemModel::childrenInserted(int /*projectRow*/) {
+  dropChildren();
+  endPending();
+}
 
 void ProjectTreeItemModel::nodeChanged(HcNodeId id) {
+  dropChildren();
   const QModelIndex index = indexOf(id);
   if (index.isValid()) emit dataChanged(index, index);
 }
 
-void ProjectTreeItemModel::selectionChanged() { emit selectionFlagsChanged(); }
+void ProjectTreeItemModel::selectionChanged() {
+  dropChildren();
+  emit selectionFlagsChanged();
+}
 
 void ProjectTreeItemModel::scrollRequest(HcNodeId id, bool toTop) {
+  dropChildren();
   const QModelIndex index = indexOf(id);
   if (index.isValid()) emit scrollRequested(index, toTop);
 }
 
 void ProjectTreeItemModel::editRequest(HcNodeId id, const std::wstring& initialText) {
+  dropChildren();
   const QModelIndex index = indexOf(id);
   if (index.isValid()) emit editRequested(index, qtext(initialText));
 }

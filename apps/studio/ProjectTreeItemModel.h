@@ -75,10 +75,18 @@ class ProjectTreeItemModel : public QAbstractItemModel, public HcTreeListener {
   enum class Pending { kNone, kInsertRows, kRemoveRows, kLayout, kNothing };
 
   QModelIndex projectIndex(int row) const;
+  const std::vector<HcNodeId>& childrenOf(HcNodeId project) const;
+  void dropChildren() { childrenProject_ = 0; children_.clear(); }
   void endPending();
 
   HcTreeController& tree_;
   std::array<QIcon, 3> icons_;
+  // The controller's last answer for one project's children. Qt asks for one child index at a
+  // time, so laying out n drawings would otherwise copy the list n times. The answer is
+  // dropped at every event of the controller, before and after each change of structure, so
+  // it never outlives the structure it was given for.
+  mutable HcNodeId childrenProject_ = 0;
+  mutable std::vector<HcNodeId> children_;
   bool attached_ = true;
   Pending pending_ = Pending::kNone;
   // Between rootsAboutToBeReordered and rootsReordered: the persistent indexes and their nodes.

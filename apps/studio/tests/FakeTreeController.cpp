@@ -1,6 +1,7 @@
 #include "FakeTreeController.h"
 
 #include <algorithm>
+#include <map>
 
 namespace vox::studio::test {
 namespace {
@@ -27,6 +28,7 @@ HcNodeId FakeTreeController::openProject(const std::wstring& name, const std::ve
   for (const std::wstring& fileName : fileNames) project.drawings.push_back(makeDrawing(fileName));
   tell(listener_, [&](HcTreeListener& l) { l.projectAboutToBeInserted(row); });
   projects_.insert(projects_.begin() + row, std::move(project));
+  locationsStale_ = true;
   tell(listener_, [&](HcTreeListener& l) { l.projectInserted(row); });
   return projects_[std::size_t(row)].id;
 }
@@ -34,6 +36,7 @@ HcNodeId FakeTreeController::openProject(const std::wstring& name, const std::ve
 void FakeTreeController::closeProject(int row) {
   tell(listener_, [&](HcTreeListener& l) { l.projectAboutToBeRemoved(row); });
   projects_.erase(projects_.begin() + row);
+  locationsStale_ = true;
   if (!find(caret_)) caret_ = 0;
   if (!find(anchor_)) anchor_ = 0;
   tell(listener_, [&](HcTreeListener& l) { l.projectRemoved(row); });
@@ -42,6 +45,7 @@ void FakeTreeController::closeProject(int row) {
 void FakeTreeController::moveToTop(int row) {
   tell(listener_, [](HcTreeListener& l) { l.rootsAboutToBeReordered(); });
   std::rotate(projects_.begin(), projects_.begin() + row, projects_.begin() + row + 1);
+  locationsStale_ = true;
   tell(listener_, [](HcTreeListener& l) { l.rootsReordered(); });
 }
 
@@ -49,23 +53,26 @@ void FakeTreeController::rebuildDrawings(int row, const std::vector<std::wstring
   Project& project = projects_.at(std::size_t(row));
   std::optional<std::wstring> caretName;
   std::vector<std::wstring> selectedNames;
-  std::vector<Drawing> old = project.drawings;
+  std::map<std::wstring, std::wstring> descriptions;
   for (const Drawing& drawing : project.drawings) {
     if (drawing.id == caret_) caretName = drawing.fileName;
     if (drawing.selected) selectedNames.push_back(drawing.fileName);
+    if (!drawing.description.empty()) descriptions[drawing.fileName] = drawing.description;
   }
   tell(listener_, [&](HcTreeListener& l) { l.childrenAboutToBeRemoved(row, int(project.drawings.size())); });
   project.drawings.clear();
+  locationsStale_ = true;
   tell(listener_, [&](HcTreeListener& l) { l.childrenRemoved(row); });
   tell(listener_, [&](HcTreeListener& l) { l.childrenAboutToBeInserted(row, int(fileNames.size())); });
   for (const std::wstring& fileName : fileNames) {
     Drawing drawing = makeDrawing(fileName);
     drawing.selected = std::find(selectedNames.begin(), selectedNames.end(), fileName) != selectedNames.end();
-    for (const Drawing& before : old)
-      if (before.fileName == fileName) drawing.description = before.description;
+    if (const auto description = descriptions.find(fileName); description != descriptions.end())
+      drawing.description = description->second;
     if (caretName == fileName) caret_ = drawing.id;
     project.drawings.push_back(drawing);
   }
+  locationsStale_ = true;
   if (!find(caret_)) caret_ = 0;
   if (!find(anchor_)) anchor_ = caret_;
   tell(listener_, [&](HcTreeListener& l) { l.childrenInserted(row); });
@@ -220,13 +227,17 @@ void FakeTreeController::endEdit(HcNodeId id, const std::optional<std::wstring>&
 }
 
 std::optional<FakeTreeController::Location> FakeTreeController::find(HcNodeId id) const {
-  for (std::size_t p = 0; p < projects_.size(); ++p) {
-    if (projects_[p].id == id) return Location{int(p), -1};
-    const std::vector<Drawing>& drawings = projects_[p].drawings;
-    for (std::size_t d = 0; d < drawings.size(); ++d)
-      if (drawings[d].id == id) return Location{int(p), int(d)};
+  if (locationsStale_) {
+    locations_.clear();
+    for (std::size_t p = 0; p < projects_.size(); ++p) {
+      locations_[projects_[p].id] = Location{int(p), -1};
+      for (std::size_t d = 0; d < projects_[p].drawings.size(); ++d)
+        locations_[projects_[p].drawings[d].id] = Location{int(p), int(d)};
+    }
+    locationsStale_ = false;
   }
-  return std::nullopt;
+  const auto found = locations_.find(id);
+  return found == locations_.end() ? std::nullopt : std::optional<Location>(found->second);
 }
 
 std::vector<HcNodeId> FakeTreeController::visibleNodes() const {

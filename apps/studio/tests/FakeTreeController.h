@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "host/HcPaletteControllers.h"
@@ -104,6 +105,9 @@ class FakeTreeController : public HcTreeController {
   void moveCaret(int step, bool extend);
 
   std::vector<Project> projects_;
+  // Where each node is, built again on the first look-up after a structural change.
+  mutable std::unordered_map<HcNodeId, Location> locations_;
+  mutable bool locationsStale_ = true;
   HcNodeId nextId_ = 1;
   HcNodeId caret_ = 0;
   HcNodeId anchor_ = 0;

@@ -306,5 +306,25 @@ TEST_F(LongTreeView, TheCaretMovedByAKeyStaysInSight) {
   EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
 }
 
+// Exposes the selection command that Qt's own handlers apply.
+class ProbeView : public ProjectTreeView {
+ public:
+  using ProjectTreeView::ProjectTreeView;
+  using ProjectTreeView::selectionCommand;
+};
+
+TEST(TreeViewSelectionCommand, QtsOwnHandlersNeverChangeTheSelection) {
+  FakeTreeController tree;
+  tree.openProject(L"Plant", {L"A01.dwg"});
+  ProbeView view(tree);
+  const QModelIndex drawing = view.model()->index(0, 0, view.model()->index(0, 0));
+  const QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                          Qt::ControlModifier);
+  const QKeyEvent key(QEvent::KeyPress, Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(view.selectionCommand(drawing, &press), QItemSelectionModel::NoUpdate);
+  EXPECT_EQ(view.selectionCommand(drawing, &key), QItemSelectionModel::NoUpdate);
+  EXPECT_EQ(view.selectionCommand(drawing, nullptr), QItemSelectionModel::NoUpdate);
+}
+
 }  // namespace
 }  // namespace vox::studio::test

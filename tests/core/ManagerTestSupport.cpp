@@ -16,7 +16,9 @@ LifecycleRecorder::LifecycleRecorder(VoxPrmProjectManager& manager) : manager_(m
 
 LifecycleRecorder::~LifecycleRecorder() { manager_.unsubscribeAll(this); }
 
-ManagerFixture::ManagerFixture() { core::installModuleObjects({&manager, &navigation}); }
+ManagerFixture::ManagerFixture(core::ManagerParts parts) : manager(std::move(parts)) {
+  core::installModuleObjects({&manager, &navigation});
+}
 
 ManagerFixture::~ManagerFixture() { core::installModuleObjects({}); }
 

@@ -36,7 +36,8 @@ class LifecycleRecorder : public VoxPrmProjectEventReceiver {
 
 class ManagerFixture : public StandInHostFixture {
  protected:
-  ManagerFixture();
+  // `parts` give the manager its file watcher and locker; none by default.
+  explicit ManagerFixture(core::ManagerParts parts = {});
   ~ManagerFixture() override;
 
   // Writes a project file (native path relative to the temporary folder); its module path.

@@ -18,10 +18,13 @@ HostFixture::HostFixture(bool standIns, runtime::HeadlessEventLoop::Clock clock)
   reference_ = std::make_unique<platform::ReferenceHost>(options);
 }
 
+const char* HostFixture::emptyDrawing() {
+  return R"({"format":"voxfolio-drawing","version":1,"header":{"currentLayer":"0"},)"
+         R"("layers":[{"name":"0","frozen":false}],"spaces":[{"name":"*Model_Space","entities":[]}]})";
+}
+
 std::wstring HostFixture::writeDrawing(const std::wstring& name) {
-  writeNative(temp.native(os::encodeFileName(name)),
-              R"({"format":"voxfolio-drawing","version":1,"header":{"currentLayer":"0"},)"
-              R"("layers":[{"name":"0","frozen":false}],"spaces":[{"name":"*Model_Space","entities":[]}]})");
+  writeNative(temp.native(os::encodeFileName(name)), emptyDrawing());
   return temp.path(name);
 }
 

@@ -22,6 +22,8 @@ class HostFixture : public ::testing::Test {
   explicit HostFixture(bool standIns = false,
                        runtime::HeadlessEventLoop::Clock clock = runtime::HeadlessEventLoop::Clock::kManual);
 
+  // The content of a valid drawing file with nothing drawn.
+  static const char* emptyDrawing();
   // Writes an empty drawing file `name` (no folder part) in the temporary folder; its full path.
   std::wstring writeDrawing(const std::wstring& name);
   // Writes an empty drawing file `name` and opens it as a document.

@@ -161,7 +161,10 @@ std::optional<std::wstring> CProjectTree::finishRename(const RenameSession& sess
   }
   if (!isReference) PmRenameCompleted(session.projectID, oldPath, newPath.c_str());
   if (manager->renameFileInProject(oldPath, newPath, session.projectID.c_str())) return newPath;
+  // The project refused (its file could not be written): the file gets its old name back and the
+  // project its entry as the file on disk has it.
   vox::os::renameFile(newPath, oldPath);
+  manager->reReadProject(session.projectID.c_str());
   return std::nullopt;
 }
 

@@ -227,9 +227,7 @@ void CProjectTree::refreshDetails() const {
 }
 
 void CProjectTree::requestScroll(HcNodeId id, bool toTop) const {
-  if (id == 0) return;
-  if (HcTreeListener* listener = model_.listener()) listener->scrollRequest(id, toTop);
-  if (viewPort_ == nullptr) return;
+  if (id == 0 || viewPort_ == nullptr) return;
   if (toTop) {
     viewPort_->scrollToTop(id);
   } else {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <utility>
 
+#include "host/HcInteraction.h"
 #include "platform/os/CaseMapping.h"
 #include "platform/runtime/CommandLine.h"
 #include "platform/settings/PaletteLayoutStore.h"
@@ -79,24 +81,26 @@ bool isTreeVerb(const std::wstring& verb) {
 
 }  // namespace
 
-// Remembers the tree's requests that the text host must answer: a label edit to begin, a
-// node to scroll to.
+// Answers the label edits the tree asks the text host for. An edit that the rename verb started takes the verb's text; any other (F2, the
+// delayed rename after a click) asks for the new name like a prompt, from the answers, and none
+// cancels it.
 class TextUiHost::TreeRequests : public HcTreeListener {
  public:
-  TreeRequests(std::optional<std::pair<HcNodeId, std::wstring>>& request, TextViewPort& viewPort)
-      : request_(request), viewPort_(viewPort) {}
-  void editRequest(HcNodeId id, const std::wstring& initialText) override { request_ = {id, initialText}; }
-  void scrollRequest(HcNodeId id, bool toTop) override {
-    if (toTop) {
-      viewPort_.scrollToTop(id);
-    } else {
-      viewPort_.ensureVisible(id);
+  TreeRequests(TextUiHost& host, HcTreeController& tree) : host_(host), tree_(tree) {}
+  void editRequest(HcNodeId id, const std::wstring& initialText) override {
+    if (host_.renameText_) {
+      tree_.endEdit(id, std::exchange(host_.renameText_, std::nullopt));
+      return;
     }
+    HcInteraction* interaction = hcInteraction();
+    const std::optional<std::wstring> text =
+        interaction != nullptr ? interaction->prompt(L"New name for " + quoted(initialText), initialText) : std::nullopt;
+    tree_.endEdit(id, text);
   }
 
  private:
-  std::optional<std::pair<HcNodeId, std::wstring>>& request_;
-  TextViewPort& viewPort_;
+  TextUiHost& host_;
+  HcTreeController& tree_;
 };
 
 std::optional<unsigned> parseModifiers(const std::wstring& text) {
@@ -142,7 +146,7 @@ void TextUiHost::attachTree() {
   detachTree();
   if (tree == nullptr) return;
   viewPort_ = std::make_unique<TextViewPort>(*tree);
-  treeRequests_ = std::make_unique<TreeRequests>(editRequest_, *viewPort_);
+  treeRequests_ = std::make_unique<TreeRequests>(*this, *tree);
   tree->setListener(treeRequests_.get());
   tree->setViewPort(viewPort_.get());
   attachedTree_ = tree;
@@ -181,7 +185,7 @@ void TextUiHost::paletteSetDestroyed(HcPaletteSetController& paletteSet) {
   detachTree();
   paletteSet_ = nullptr;
   layoutHandedOver_ = false;
-  editRequest_.reset();
+  renameText_.reset();
 }
 
 std::optional<unsigned> TextUiHost::popupMenu(const HcMenu& menu, HcPoint /*screenPoint*/) {
@@ -359,12 +363,12 @@ bool TextUiHost::treeVerb(HcTreeController& tree, const std::wstring& verb, cons
   } else if ((verb == L"expand" || verb == L"collapse") && args.size() == 1) {
     tree.setExpanded(*node, verb == L"expand");
   } else if (verb == L"rename" && args.size() == 2) {
-    editRequest_.reset();
+    renameText_ = args[1];
     tree.click(*node, HcHitPart::kLabel, kHcNoModifier);
     tree.key(HcKey::kF2, kHcNoModifier);
-    if (!editRequest_ || editRequest_->first != *node) return refuse(L"palette: \"" + args[0] + L"\" cannot be renamed");
-    editRequest_.reset();
-    tree.endEdit(*node, args[1]);
+    const bool started = !renameText_;  // the edit took the text
+    renameText_.reset();
+    if (!started) return refuse(L"palette: \"" + args[0] + L"\" cannot be renamed");
   } else {
     return refuse(L"palette: wrong arguments for \"" + verb + L"\"");
   }

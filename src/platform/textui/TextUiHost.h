@@ -77,7 +77,8 @@ class TextUiHost : public HcUiHost {
   HcPaletteSetController* paletteSet_ = nullptr;
   bool layoutHandedOver_ = false;
   HcDockSide dockSide_ = HcDockSide::kRight;
-  std::optional<std::pair<HcNodeId, std::wstring>> editRequest_;
+  // The text of the label edit the rename verb is starting; taken when the edit begins.
+  std::optional<std::wstring> renameText_;
   std::unique_ptr<TreeRequests> treeRequests_;
   std::unique_ptr<TextViewPort> viewPort_;
   HcTreeController* attachedTree_ = nullptr;

@@ -1,0 +1,77 @@
+// The project tree driven through the shell on the shipped sample and a second project: the
+// tree's text form, a Shift range, and renames through the rename verb and through F2 with the
+// label editor's text from the answers file; the files on disk and the project file follow.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/ChildProcess.h"
+#include "support/TempDir.h"
+
+namespace vox::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ShellTree : public ::testing::Test {
+ protected:
+  ShellTree() {
+    fs::copy(fs::path(VOX_SOURCE_DIR) / "samples" / "Demo", temp.native("Demo"), fs::copy_options::recursive);
+    fs::create_directories(temp.native("Other"));
+    writeNative(temp.native("Other/OTHER.wdp"), "*[1]Another project\r\nX1.dwg\r\n");
+    fs::copy_file(temp.native("Demo/DEMO001.dwg"), temp.native("Other/X1.dwg"));
+  }
+  std::string run(const std::vector<std::string>& lines, const std::vector<std::string>& answers) {
+    std::string script;
+    for (const std::string& line : lines) script += line + "\n";
+    writeNative(temp.native("tree.scr"), script);
+    std::string answerText;
+    for (const std::string& line : answers) answerText += line + "\n";
+    writeNative(temp.native("tree.ans"), answerText);
+    ChildProcess shell(VOX_SHELL_PATH, {"--script", temp.native("tree.scr"), "--answers", temp.native("tree.ans")},
+                       {{"VOXFOLIO_CONFIG_HOME", temp.native("config")}});
+    std::string all;
+    while (const std::optional<std::string> line = shell.readLine()) all += *line + "\n";
+    shell.wait();
+    return all;
+  }
+  static bool has(const std::string& out, const std::string& text) { return out.find(text) != std::string::npos; }
+
+  TempDir temp;
+};
+
+TEST_F(ShellTree, TheSampleAndASecondProjectAreShownSelectedAndRenamed) {
+  const std::string demo = temp.native("Demo/DEMO.wdp");
+  const std::string other = temp.native("Other/OTHER.wdp");
+  const std::string out = run({"OPEN " + temp.native("Demo/DEMO001.dwg"), "(vox_openproject \"" + other + "\" 0)",
+                               "(vox_openproject \"" + demo + "\" 1)", "Voxnav", "palette expand DEMO",
+                               "palette expand OTHER", "palette click DEMO002.dwg", "palette click DEMO004.dwg shift",
+                               "palette click X1.dwg ctrl", "palette rename DEMO002.dwg \"  Feeders.txt \"",
+                               "palette click DEMOREF.dwg", "palette key f2"},
+                              {"Legend"});
+  EXPECT_TRUE(has(out, "  tree:\n"
+                       "    - DEMO {bold}\n"
+                       "      DEMO001.dwg {bold}\n"
+                       "      DEMO002.dwg {selected}\n"
+                       "      DEMO003.dwg {selected}\n"
+                       "      DEMO004.dwg {caret} {selected}\n"
+                       "      DEMOREF.dwg\n"
+                       "    - OTHER\n"
+                       "      X1.dwg\n"))
+      << "the active project first and bold, the range within it, the Ctrl click on the other project refused:\n"
+      << out;
+  EXPECT_TRUE(has(out, "      Feeders.dwg {caret} {selected}\n")) << out;
+  EXPECT_TRUE(has(out, "      Legend.dwg {caret} {selected}\n")) << "F2 took the name from the answers:\n" << out;
+  EXPECT_TRUE(fs::exists(temp.native("Demo/Feeders.dwg")));
+  EXPECT_FALSE(fs::exists(temp.native("Demo/DEMO002.dwg")));
+  EXPECT_TRUE(fs::exists(temp.native("Demo/Legend.dwg")));
+  const std::string project = readNative(demo);
+  EXPECT_TRUE(has(project, "\nFeeders.dwg") && has(project, "\nLegend.dwg") && !has(project, "DEMO002"))
+      << project;
+  for (const auto& entry : fs::recursive_directory_iterator(temp.native("Demo")))
+    EXPECT_NE(entry.path().extension(), ".FLL") << "a lock file was left: " << entry.path();
+}
+
+}  // namespace
+}  // namespace vox::test

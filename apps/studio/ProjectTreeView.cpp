@@ -22,6 +22,15 @@ HcNodeId idOf(const QModelIndex& index) { return ProjectTreeItemModel::idOf(inde
 
 ProjectTreeView::ProjectTreeView(HcTreeController& tree, QWidget* parent)
     : QTreeView(parent), tree_(tree), model_(new ProjectTreeItemModel(tree, this)), delegate_(new ProjectTreeDelegate(this)) {
+  setUpWidget();
+  setItemDelegate(delegate_);
+  setModel(model_);
+  followModel();
+  tree_.setViewPort(this);
+  mirrorTree();
+}
+
+void ProjectTreeView::setUpWidget() {
   setObjectName(QStringLiteral("projectTree"));
   setHeaderHidden(true);
   setUniformRowHeights(true);
@@ -34,9 +43,11 @@ ProjectTreeView::ProjectTreeView(HcTreeController& tree, QWidget* parent)
   setVerticalScrollMode(ScrollPerItem);
   setIconSize(QSize(kIconSize, kIconSize));
   viewport()->setBackgroundRole(QPalette::Window);
-  setItemDelegate(delegate_);
-  setModel(model_);
+}
 
+// After Qt's own handling of each change (its connections come first), the view copies the
+// controller's flags again and answers its requests.
+void ProjectTreeView::followModel() {
   connect(model_, &QAbstractItemModel::rowsInserted, this, &ProjectTreeView::mirrorTree);
   connect(model_, &QAbstractItemModel::rowsRemoved, this, &ProjectTreeView::mirrorTree);
   connect(model_, &QAbstractItemModel::layoutChanged, this, &ProjectTreeView::mirrorTree);
@@ -48,9 +59,6 @@ ProjectTreeView::ProjectTreeView(HcTreeController& tree, QWidget* parent)
   connect(model_, &ProjectTreeItemModel::editRequested, this, &ProjectTreeView::beginEdit);
   connect(this, &QTreeView::expanded, this, [this](const QModelIndex& index) { forwardExpansion(index, true); });
   connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) { forwardExpansion(index, false); });
-
-  tree_.setViewPort(this);
-  mirrorTree();
 }
 
 ProjectTreeView::~ProjectTreeView() {
@@ -185,22 +193,32 @@ void ProjectTreeView::mirrorTree() {
     if (project->selected) selection.select(projectIndex, projectIndex);
     if (project->caret) caret = projectIndex;
     mirrorExpansion(projectIndex, project->expanded);
-    // Selected drawings are added as runs of neighbouring rows.
-    const std::vector<HcNodeId> children = tree_.children(projectId);
-    int runStart = -1;
-    for (int child = 0; child <= int(children.size()); ++child) {
-      std::optional<HcTreeNodeView> drawing;
-      if (child < int(children.size())) drawing = tree_.node(children[std::size_t(child)]);
-      if (drawing && drawing->caret) caret = model_->nodeIndex(child, drawing->id);
-      const bool selected = drawing && drawing->selected;
-      if (selected && runStart < 0) runStart = child;
-      if (!selected && runStart >= 0) {
-        selection.select(model_->nodeIndex(runStart, children[std::size_t(runStart)]),
-                         model_->nodeIndex(child - 1, children[std::size_t(child - 1)]));
-        runStart = -1;
-      }
+    collectDrawings(projectId, selection, caret);
+  }
+  showSelection(selection, caret);
+}
+
+// The project's selected drawings, as runs of neighbouring rows, and the caret among them.
+void ProjectTreeView::collectDrawings(HcNodeId project, QItemSelection& selection, QModelIndex& caret) const {
+  const std::vector<HcNodeId> children = tree_.children(project);
+  const auto drawingIndex = [&](int row) { return model_->nodeIndex(row, children[std::size_t(row)]); };
+  int runStart = -1;
+  for (int row = 0; row <= int(children.size()); ++row) {
+    std::optional<HcTreeNodeView> drawing;
+    if (row < int(children.size())) drawing = tree_.node(children[std::size_t(row)]);
+    if (drawing && drawing->caret) caret = drawingIndex(row);
+    const bool selected = drawing && drawing->selected;
+    if (selected && runStart < 0) runStart = row;
+    if (!selected && runStart >= 0) {
+      selection.select(drawingIndex(runStart), drawingIndex(row - 1));
+      runStart = -1;
     }
   }
+}
+
+// Qt's selection model takes the controller's selection and caret without telling the view,
+// which only repaints.
+void ProjectTreeView::showSelection(const QItemSelection& selection, const QModelIndex& caret) {
   const QSignalBlocker blocker(selectionModel());
   selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
   selectionModel()->setCurrentIndex(caret, QItemSelectionModel::NoUpdate);

@@ -54,7 +54,11 @@ class ProjectTreeView : public QTreeView, public HcTreeViewPort {
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
  private:
+  void setUpWidget();
+  void followModel();
   void mirrorTree();
+  void collectDrawings(HcNodeId project, QItemSelection& selection, QModelIndex& caret) const;
+  void showSelection(const QItemSelection& selection, const QModelIndex& caret);
   void mirrorNodes(const QModelIndex& first, const QModelIndex& last);
   void mirrorExpansion(const QModelIndex& project, bool expanded);
   void forwardExpansion(const QModelIndex& project, bool expanded);

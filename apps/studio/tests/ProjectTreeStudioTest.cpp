@@ -4,11 +4,13 @@
 
 #include <QAbstractItemModelTester>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QTest>
 
-#include <filesystem>
+#include <gtest/gtest.h>
 
-#include <QMdiArea>
+#include <algorithm>
+#include <filesystem>
 
 #include "CommandLineDock.h"
 #include "PaletteDock.h"

@@ -28,7 +28,6 @@ HcNodeId FakeTreeController::openProject(const std::wstring& name, const std::ve
   for (const std::wstring& fileName : fileNames) project.drawings.push_back(makeDrawing(fileName));
   tell(listener_, [&](HcTreeListener& l) { l.projectAboutToBeInserted(row); });
   projects_.insert(projects_.begin() + row, std::move(project));
-  locationsStale_ = true;
   tell(listener_, [&](HcTreeListener& l) { l.projectInserted(row); });
   return projects_[std::size_t(row)].id;
 }
@@ -36,7 +35,6 @@ HcNodeId FakeTreeController::openProject(const std::wstring& name, const std::ve
 void FakeTreeController::closeProject(int row) {
   tell(listener_, [&](HcTreeListener& l) { l.projectAboutToBeRemoved(row); });
   projects_.erase(projects_.begin() + row);
-  locationsStale_ = true;
   if (!find(caret_)) caret_ = 0;
   if (!find(anchor_)) anchor_ = 0;
   tell(listener_, [&](HcTreeListener& l) { l.projectRemoved(row); });
@@ -45,7 +43,6 @@ void FakeTreeController::closeProject(int row) {
 void FakeTreeController::moveToTop(int row) {
   tell(listener_, [](HcTreeListener& l) { l.rootsAboutToBeReordered(); });
   std::rotate(projects_.begin(), projects_.begin() + row, projects_.begin() + row + 1);
-  locationsStale_ = true;
   tell(listener_, [](HcTreeListener& l) { l.rootsReordered(); });
 }
 
@@ -61,7 +58,6 @@ void FakeTreeController::rebuildDrawings(int row, const std::vector<std::wstring
   }
   tell(listener_, [&](HcTreeListener& l) { l.childrenAboutToBeRemoved(row, int(project.drawings.size())); });
   project.drawings.clear();
-  locationsStale_ = true;
   tell(listener_, [&](HcTreeListener& l) { l.childrenRemoved(row); });
   tell(listener_, [&](HcTreeListener& l) { l.childrenAboutToBeInserted(row, int(fileNames.size())); });
   for (const std::wstring& fileName : fileNames) {
@@ -72,7 +68,6 @@ void FakeTreeController::rebuildDrawings(int row, const std::vector<std::wstring
     if (caretName == fileName) caret_ = drawing.id;
     project.drawings.push_back(drawing);
   }
-  locationsStale_ = true;
   if (!find(caret_)) caret_ = 0;
   if (!find(anchor_)) anchor_ = caret_;
   tell(listener_, [&](HcTreeListener& l) { l.childrenInserted(row); });
@@ -140,7 +135,6 @@ std::optional<HcTreeNodeView> FakeTreeController::node(HcNodeId id) const {
   view.caret = id == caret_;
   if (at->drawing < 0) {
     view.text = project.name;
-    view.tooltip = project.tooltip;
     view.icon = 0;
     view.expanded = project.expanded;
     view.selected = project.selected;
@@ -227,17 +221,13 @@ void FakeTreeController::endEdit(HcNodeId id, const std::optional<std::wstring>&
 }
 
 std::optional<FakeTreeController::Location> FakeTreeController::find(HcNodeId id) const {
-  if (locationsStale_) {
-    locations_.clear();
-    for (std::size_t p = 0; p < projects_.size(); ++p) {
-      locations_[projects_[p].id] = Location{int(p), -1};
-      for (std::size_t d = 0; d < projects_[p].drawings.size(); ++d)
-        locations_[projects_[p].drawings[d].id] = Location{int(p), int(d)};
-    }
-    locationsStale_ = false;
+  for (std::size_t p = 0; p < projects_.size(); ++p) {
+    if (projects_[p].id == id) return Location{int(p), -1};
+    const std::vector<Drawing>& drawings = projects_[p].drawings;
+    for (std::size_t d = 0; d < drawings.size(); ++d)
+      if (drawings[d].id == id) return Location{int(p), int(d)};
   }
-  const auto found = locations_.find(id);
-  return found == locations_.end() ? std::nullopt : std::optional<Location>(found->second);
+  return std::nullopt;
 }
 
 std::vector<HcNodeId> FakeTreeController::visibleNodes() const {

@@ -7,7 +7,6 @@
 
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "host/HcPaletteControllers.h"
@@ -27,7 +26,6 @@ class FakeTreeController : public HcTreeController {
   struct Project {
     HcNodeId id = 0;
     std::wstring name;
-    std::wstring tooltip;
     bool expanded = true;
     bool bold = false;
     bool selected = false;
@@ -105,9 +103,6 @@ class FakeTreeController : public HcTreeController {
   void moveCaret(int step, bool extend);
 
   std::vector<Project> projects_;
-  // Where each node is, built again on the first look-up after a structural change.
-  mutable std::unordered_map<HcNodeId, Location> locations_;
-  mutable bool locationsStale_ = true;
   HcNodeId nextId_ = 1;
   HcNodeId caret_ = 0;
   HcNodeId anchor_ = 0;

@@ -1,6 +1,6 @@
 // The project tree's item model over an in-memory controller: Qt's model checker on every
-// structural change the controller reports, the roles read from the controller, and the
-// controller's other events passed on as the model's signals.
+// structural change the controller reports, and the roles read from the controller. (Its
+// other signals are exercised through the view's tests.)
 
 #include <QAbstractItemModelTester>
 #include <QFont>
@@ -141,51 +141,6 @@ TEST_F(TreeModel, IconsByTheControllersIndexAreDrawn16By16) {
   EXPECT_EQ(projectImage.size(), QSize(16, 16));
   EXPECT_NE(projectImage, drawingImage) << "expected different pictures for a project and a drawing";
   EXPECT_NE(projectImage.pixelColor(8, 8).alpha(), 0) << "expected the icon drawn, not blank";
-}
-
-TEST_F(TreeModel, NodeChangesBecomeDataChangedOfThatNode) {
-  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-  tree.setBold(tree.projectId(1), true);
-  ASSERT_EQ(changed.count(), 1);
-  EXPECT_EQ(changed.at(0).at(0).value<QModelIndex>(), model.index(1, 0));
-  EXPECT_EQ(changed.at(0).at(1).value<QModelIndex>(), model.index(1, 0));
-}
-
-TEST_F(TreeModel, AnEditedTextEndsTheControllersEdit) {
-  const QModelIndex drawing = model.index(2, 0, model.index(0, 0));
-  const HcNodeId id = tree.drawingId(0, 2);
-  EXPECT_TRUE(model.setData(drawing, QStringLiteral("A33.dwg")));
-  ASSERT_EQ(tree.endEdits.size(), 1u);
-  EXPECT_EQ(tree.endEdits[0].id, id);
-  EXPECT_EQ(tree.endEdits[0].text, std::optional<std::wstring>(L"A33.dwg"));
-  EXPECT_EQ(textAt(model, 0, 2), QStringLiteral("A33.dwg")) << "expected the rebuilt drawings shown";
-  EXPECT_FALSE(model.setData(model.index(0, 0), QStringLiteral("x"), Qt::DisplayRole));
-  EXPECT_EQ(tree.endEdits.size(), 1u);
-}
-
-TEST_F(TreeModel, SelectionScrollAndEditRequestsComeOutAsSignals) {
-  QSignalSpy selection(&model, &ProjectTreeItemModel::selectionFlagsChanged);
-  QSignalSpy scroll(&model, &ProjectTreeItemModel::scrollRequested);
-  QSignalSpy edit(&model, &ProjectTreeItemModel::editRequested);
-  tree.select({tree.drawingId(0, 2)}, tree.drawingId(0, 2));
-  EXPECT_EQ(selection.count(), 1);
-  tree.requestScroll(tree.drawingId(1, 0), true);
-  ASSERT_EQ(scroll.count(), 1);
-  EXPECT_EQ(scroll.at(0).at(0).value<QModelIndex>(), model.index(0, 0, model.index(1, 0)));
-  EXPECT_TRUE(scroll.at(0).at(1).toBool());
-  tree.key(HcKey::kF2, kHcNoModifier);
-  ASSERT_EQ(edit.count(), 1);
-  EXPECT_EQ(edit.at(0).at(0).value<QModelIndex>(), model.index(2, 0, model.index(0, 0)));
-  EXPECT_EQ(edit.at(0).at(1).toString(), QStringLiteral("A03.dwg"));
-}
-
-TEST(TreeModelListener, TheModelListensWhileItLives) {
-  FakeTreeController tree;
-  {
-    ProjectTreeItemModel model(tree);
-    EXPECT_EQ(tree.listener(), &model);
-  }
-  EXPECT_EQ(tree.listener(), nullptr);
 }
 
 }  // namespace

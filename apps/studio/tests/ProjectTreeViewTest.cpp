@@ -212,13 +212,6 @@ TEST_F(TreeView, EscapeInTheEditorEndsTheEditWithoutText) {
   EXPECT_EQ(at(drawing).data().toString(), QStringLiteral("B02.dwg"));
 }
 
-TEST_F(TreeView, F2OnANodeThatCannotBeRenamedOpensNoEditor) {
-  click(labelPoint(tree.projectId(1)));
-  QTest::keyClick(view.get(), Qt::Key_F2);
-  EXPECT_EQ(tree.keys.size(), 1u);
-  EXPECT_EQ(openEditor(), nullptr);
-}
-
 TEST_F(TreeView, DoubleAndRightClicksReachTheControllerWithTheirNode) {
   QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, labelPoint(tree.drawingId(1, 1)));
   EXPECT_EQ(tree.doubleClicks, std::vector<HcNodeId>{tree.drawingId(1, 1)});

@@ -1,7 +1,8 @@
 #pragma once
 // The module's project tree as a Qt item model: two levels (projects, their drawings), one
 // column. The model owns no tree state: every id, count, text and flag is asked from the tree
-// controller when Qt asks. It is the controller's listener and turns its before/after event
+// controller when Qt asks (one project's list of children is kept from one answer to the next
+// question, never past the controller's next event). It is the controller's listener and turns its before/after event
 // pairs into the model's row and layout signals; the events that are not about rows or data
 // (selection flags, scroll and edit requests) come out as the model's own signals for the view.
 //

@@ -119,11 +119,9 @@ void ProjectTreeView::mousePressEvent(QMouseEvent* event) {
     return;
   }
   if (event->button() != Qt::LeftButton) return;
+  // A press on a project's arrow is a click on its button too: the controller expands or
+  // collapses it (and ends a pending rename, as every press does).
   const HcHitPart part = index.isValid() ? hitPart(index, point) : HcHitPart::kNone;
-  if (part == HcHitPart::kButton) {
-    toggleExpansion(index);
-    return;
-  }
   tree_.click(idOf(index), part, treeModifiersOf(event->modifiers()));
 }
 
@@ -146,7 +144,7 @@ void ProjectTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (!index.isValid()) return;
   // The second press of a double click on an arrow turns it back, as a second click would.
   if (hitPart(index, point) == HcHitPart::kButton) {
-    toggleExpansion(index);
+    tree_.click(idOf(index), HcHitPart::kButton, treeModifiersOf(event->modifiers()));
     return;
   }
   tree_.doubleClick(idOf(index));
@@ -254,11 +252,6 @@ void ProjectTreeView::forwardExpansion(const QModelIndex& project, bool expanded
   tree_.setExpanded(idOf(project), expanded);
   const QModelIndex now = model_->indexOf(idOf(project));
   if (now.isValid()) mirrorNodes(now, now);
-}
-
-void ProjectTreeView::toggleExpansion(const QModelIndex& project) {
-  const std::optional<HcTreeNodeView> node = tree_.node(idOf(project));
-  if (node) forwardExpansion(project, !node->expanded);
 }
 
 void ProjectTreeView::scrollToNode(const QModelIndex& index, ScrollHint hint) {

@@ -1,8 +1,8 @@
 #pragma once
 // The module's project tree drawn by a QTreeView. The controller owns the selection, the caret,
 // the expansion and every decision; this view draws them and forwards the user's input:
-// presses with the part of the row they hit and the modifiers, double clicks, keys, the context
-// menu request, expand arrows, and the end of a label edit. Qt never changes the selection by
+// presses with the part of the row they hit (an expand arrow is the button part) and the
+// modifiers, double clicks, keys, the context menu request, and the end of a label edit. Qt never changes the selection by
 // itself here (every selection command is "no update"); after each change the controller
 // reports, the view copies its selected flags, caret and expansion into Qt's selection model
 // and tree. The view is also the controller's view port: the first visible row, the page size
@@ -62,7 +62,6 @@ class ProjectTreeView : public QTreeView, public HcTreeViewPort {
   void mirrorNodes(const QModelIndex& first, const QModelIndex& last);
   void mirrorExpansion(const QModelIndex& project, bool expanded);
   void forwardExpansion(const QModelIndex& project, bool expanded);
-  void toggleExpansion(const QModelIndex& project);
   void scrollToNode(const QModelIndex& index, ScrollHint hint);
   void beginEdit(const QModelIndex& index, const QString& initialText);
   int rowHeightHint() const;

@@ -159,7 +159,8 @@ std::wstring FakeTreeController::editText(HcNodeId id) const {
 void FakeTreeController::click(HcNodeId id, HcHitPart part, unsigned modifiers) {
   clicks.push_back({id, part, modifiers});
   const std::optional<Location> at = find(id);
-  if (!at || part == HcHitPart::kNone) return;
+  if (at && at->drawing < 0 && part == HcHitPart::kButton) setExpanded(id, !projects_[std::size_t(at->project)].expanded);
+  if (!at || part == HcHitPart::kNone || part == HcHitPart::kButton) return;
   if (modifiers & kHcShift) {
     if (anchor_ == 0) anchor_ = caret_ != 0 ? caret_ : id;
     clearSelection();

@@ -1,9 +1,10 @@
 #pragma once
 // A small project tree held in memory, behind the controller interface the studio's tree view
 // draws: projects with drawings, a caret, selected flags with a simple rule (a plain click or
-// key selects one node, Ctrl toggles a drawing, Shift selects from the anchor), expansion,
-// renaming on F2, and every change told to the listener in before/after pairs. It records the
-// input it receives so tests can see what the view forwarded.
+// key selects one node, Ctrl toggles a drawing, Shift selects from the anchor), expansion (also
+// by a click on a project's button), renaming on F2, and every change told to the listener in
+// before/after pairs. It records the input it receives so tests can see what the view
+// forwarded.
 
 #include <optional>
 #include <string>

@@ -25,28 +25,30 @@ std::wstring entryPart(const VoxPrmFileDetails& entry, int code) {
 
 }  // namespace
 
-std::optional<std::wstring> scratchFieldForCode(int code) {
+const std::wstring* scratchFieldForCode(int code) {
+  static const std::wstring kInstallation = L"IEC_I", kLocation = L"IEC_L", kSheet = L"SH", kNumber = L"SHDWGNAM";
   switch (code) {
-    case 101: return L"IEC_I";
-    case 102: return L"IEC_L";
-    case 106: return L"SH";
-    case 107: return L"SHDWGNAM";
-    default: return std::nullopt;
+    case 101: return &kInstallation;
+    case 102: return &kLocation;
+    case 106: return &kSheet;
+    case 107: return &kNumber;
+    default: return nullptr;
   }
 }
 
 std::wstring scratchConditionFor(const std::wstring& drawingPath) {
-  std::wstring key = drawingPath;
-  for (wchar_t& c : key)
-    if (c == L'\\') c = L'/';
-  return L"DWGNAME = \"" + os::toUpper(key) + L"\"";
+  std::wstring condition = L"DWGNAME = \"";
+  condition.reserve(condition.size() + drawingPath.size() + 1);
+  for (const wchar_t c : drawingPath) condition += c == L'\\' ? L'/' : os::toUpper(c);
+  return condition += L'"';
 }
 
 bool valueFromScratchDb(std::wstring& value, const std::wstring& drawingPath, int code, VoxOleDbFileRecordset& recordset) {
-  const std::optional<std::wstring> field = scratchFieldForCode(code);
-  if (!field) return false;
+  static const std::wstring kTable = L"FILETIME";
+  const std::wstring* field = scratchFieldForCode(code);
+  if (field == nullptr) return false;
   std::vector<std::wstring> rows;
-  if (!recordset.select(*field, L"FILETIME", scratchConditionFor(drawingPath), rows)) {
+  if (!recordset.select(*field, kTable, scratchConditionFor(drawingPath), rows)) {
     hcutPrintf(L"\n%s", recordset.errorText().c_str());
     return false;
   }
@@ -59,7 +61,8 @@ std::wstring drawingNodeText(const VoxPrmFileDetails& entry, const std::vector<i
   const std::wstring joiner = L" " + separator + L" ";
   std::wstring text;
   for (const int code : displayOrder) {
-    const std::wstring part = scratchFieldForCode(code) ? (scratch ? scratch(code) : std::wstring()) : entryPart(entry, code);
+    const std::wstring part = scratchFieldForCode(code) != nullptr ? (scratch ? scratch(code) : std::wstring())
+                                                                    : entryPart(entry, code);
     if (part.empty()) continue;
     if (!text.empty()) text += joiner;
     text += part;

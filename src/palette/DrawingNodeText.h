@@ -20,8 +20,8 @@ class VoxOleDbFileRecordset;
 
 namespace vox::palette {
 
-// The scratch database's field for a display code; empty for codes that are not read from it.
-std::optional<std::wstring> scratchFieldForCode(int code);
+// The scratch database's field for a display code; null for codes that are not read from it.
+const std::wstring* scratchFieldForCode(int code);
 
 // The condition that selects a drawing's row in table FILETIME: DWGNAME = "<path>", the path with
 // every "\" turned into "/" and upper-cased.

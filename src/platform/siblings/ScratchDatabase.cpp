@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cwctype>
 
 #include "platform/os/CaseMapping.h"
@@ -20,9 +21,9 @@ std::wstring wide(const unsigned char* text) {
   return text == nullptr ? std::wstring() : os::decodeFileName(reinterpret_cast<const char*>(text));
 }
 
-std::wstring trimmed(const std::wstring& s) {
+std::wstring_view trimmed(std::wstring_view s) {
   const std::size_t start = s.find_first_not_of(L" \t");
-  if (start == std::wstring::npos) return {};
+  if (start == std::wstring_view::npos) return {};
   return s.substr(start, s.find_last_not_of(L" \t") - start + 1);
 }
 
@@ -45,16 +46,17 @@ bool isScratchName(const std::wstring& name) {
   return true;
 }
 
-std::optional<ScratchCondition> parseScratchCondition(const std::wstring& condition) {
+std::optional<ScratchCondition> parseScratchCondition(const std::wstring& text) {
+  const std::wstring_view condition = text;
   const std::size_t equals = condition.find(L'=');
-  if (equals == std::wstring::npos) return std::nullopt;
-  const std::wstring field = trimmed(condition.substr(0, equals));
+  if (equals == std::wstring_view::npos) return std::nullopt;
+  const std::wstring field(trimmed(condition.substr(0, equals)));
   const std::size_t open = condition.find(L'"', equals);
   const std::size_t close = condition.rfind(L'"');
-  if (!isScratchName(field) || open == std::wstring::npos || close <= open) return std::nullopt;
+  if (!isScratchName(field) || open == std::wstring_view::npos || close <= open) return std::nullopt;
   if (!trimmed(condition.substr(equals + 1, open - equals - 1)).empty()) return std::nullopt;
   if (!trimmed(condition.substr(close + 1)).empty()) return std::nullopt;
-  return ScratchCondition{field, condition.substr(open + 1, close - open - 1)};
+  return ScratchCondition{field, std::wstring(condition.substr(open + 1, close - open - 1))};
 }
 
 std::unique_ptr<ScratchDatabase> ScratchDatabase::open(const std::string& nativePath, bool create, std::wstring& error) {
@@ -108,15 +110,48 @@ bool ScratchDatabase::select(const std::wstring& field, const std::wstring& tabl
     error = L"The selection of " + field + L" from " + table + L" where " + condition + L" is not understood.";
     return false;
   }
+  const bool byDrawing = os::iequals(where->field, L"DWGNAME");
+  const bool belowFolder = byDrawing && !folderKey_.empty() && where->value.size() > folderKey_.size() &&
+                           os::istartsWith(where->value, folderKey_);
+  if (byDrawing) {
+    const DrawingColumn* column = drawingColumn(field, table, error);
+    if (column == nullptr) return false;
+    const auto byName = [](const DrawingValue& row, const std::wstring& name) { return row.first < name; };
+    const auto rowsOf = [&](const std::wstring& name) {
+      for (auto row = std::lower_bound(column->begin(), column->end(), name, byName);
+           row != column->end() && row->first == name; ++row)
+        rows.push_back(row->second);
+    };
+    rowsOf(where->value);
+    if (rows.empty() && belowFolder) rowsOf(where->value.substr(folderKey_.size()));
+    return true;
+  }
   // Names are checked above, so they can be quoted into the text; the value is always bound.
   const std::string sql =
       "SELECT \"" + utf8(field) + "\" FROM \"" + utf8(table) + "\" WHERE \"" + utf8(where->field) + "\" = ?1";
-  if (!run(sql, where->value, rows, error)) return false;
-  const bool byDrawing = os::iequals(where->field, L"DWGNAME");
-  if (rows.empty() && byDrawing && !folderKey_.empty() && where->value.size() > folderKey_.size() &&
-      os::istartsWith(where->value, folderKey_))
-    return run(sql, where->value.substr(folderKey_.size()), rows, error);
-  return true;
+  return run(sql, where->value, rows, error);
+}
+
+const ScratchDatabase::DrawingColumn* ScratchDatabase::drawingColumn(const std::wstring& field, const std::wstring& table,
+                                                                      std::wstring& error) {
+  const std::wstring key = os::toUpper(table) + L"." + os::toUpper(field);
+  const auto cached = drawingColumns_.find(key);
+  if (cached != drawingColumns_.end()) return &cached->second;
+  sqlite3_stmt* query = statement(
+      "SELECT \"DWGNAME\", \"" + utf8(field) + "\" FROM \"" + utf8(table) + "\" ORDER BY \"DWGNAME\"", error);
+  if (query == nullptr) return nullptr;
+  DrawingColumn column;
+  int status;
+  while ((status = sqlite3_step(query)) == SQLITE_ROW) column.emplace_back(columnText(query, 0), columnText(query, 1));
+  sqlite3_reset(query);
+  if (status != SQLITE_DONE) {
+    error = lastError();
+    return nullptr;
+  }
+  // The database orders by bytes; names that are not valid UTF-8 may then be out of order.
+  const auto byName = [](const DrawingValue& a, const DrawingValue& b) { return a.first < b.first; };
+  if (!std::is_sorted(column.begin(), column.end(), byName)) std::stable_sort(column.begin(), column.end(), byName);
+  return &drawingColumns_.emplace(key, std::move(column)).first->second;
 }
 
 void ScratchDatabase::setFolder(const std::wstring& folder) {
@@ -142,6 +177,7 @@ bool ScratchDatabase::run(const std::string& sql, const std::wstring& value, std
 }
 
 bool ScratchDatabase::put(const std::vector<ScratchRow>& rows, std::wstring& error) {
+  drawingColumns_.clear();
   if (sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) {
     error = lastError();
     return false;

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/VoxPmOleDb.h"
@@ -60,13 +61,23 @@ class ScratchDatabase : public VoxOleDbConnection {
   bool all(std::vector<ScratchRow>& rows, std::wstring& error);
 
  private:
+  // The values of one field by drawing name, as stored, ordered by name (a name may have
+  // several rows).
+  using DrawingValue = std::pair<std::wstring, std::wstring>;
+  using DrawingColumn = std::vector<DrawingValue>;
+
   explicit ScratchDatabase(sqlite3* db) : db_(db) {}
+  // Selections by drawing name are answered from one read of the field's column, made at the
+  // first of them and kept while the database is open: a tree asks one per drawing, tens of
+  // thousands in a row. Null with `error` when the column cannot be read.
+  const DrawingColumn* drawingColumn(const std::wstring& field, const std::wstring& table, std::wstring& error);
   sqlite3_stmt* statement(const std::string& sql, std::wstring& error);
   bool run(const std::string& sql, const std::wstring& value, std::vector<std::wstring>& rows, std::wstring& error);
   std::wstring lastError() const;
 
   sqlite3* db_;
   std::map<std::string, sqlite3_stmt*> statements_;
+  std::map<std::wstring, DrawingColumn> drawingColumns_;
   std::wstring folderKey_;  // scratchDrawingName of the folder and "/"; empty: none
 };
 

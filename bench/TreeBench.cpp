@@ -1,0 +1,109 @@
+// The project tree over one open project of 20 000 drawings in the reference host, with display
+// order [103, 104, 108] and a scratch database of 20 000 rows: building the drawing nodes,
+// Refresh, and a Shift range over every drawing node. Baseline: reading the same project file.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "BenchProjects.h"
+#include "core/ModuleObjects.h"
+#include "core/PendingRequestQueue.h"
+#include "core/VoxPrmProjectManager.h"
+#include "palette/CProjectTree.h"
+#include "platform/assembly/ReferenceHost.h"
+#include "platform/siblings/ScratchDatabase.h"
+#include "projectfile/VoxPrmWDPFiler.h"
+
+namespace {
+
+constexpr int kDrawings = 20000;
+
+// The host, the manager with the project open and active, the scratch database beside it.
+class TreeBench {
+ public:
+  TreeBench() : file_(vox::bench::projectFile(kDrawings, "tree20000.wdp")), path_(vox::bench::modulePath(file_)) {
+    vox::platform::ReferenceHostOptions options;
+    options.settingsFolder = vox::bench::nativePath("tree-config");
+    options.resourcesFolder = VOX_SOURCE_DIR;
+    host_ = std::make_unique<vox::platform::ReferenceHost>(options);
+    manager_ = std::make_unique<VoxPrmProjectManager>();
+    vox::core::installModuleObjects({manager_.get(), &navigation_});
+    writeScratchDatabase();
+    manager_->setDwgDisplaySetting({103, 104, 108}, L"-", true);
+    manager_->openProject(path_.c_str(), true, true);
+    tree_ = std::make_unique<CProjectTree>();
+    tree_->setExpanded(tree_->roots().front(), true);
+  }
+  ~TreeBench() {
+    tree_.reset();
+    vox::core::installModuleObjects({});
+  }
+  CProjectTree& tree() { return *tree_; }
+  const std::wstring& path() const { return path_; }
+  HcNodeId project() const { return tree_->roots().front(); }
+
+ private:
+  void writeScratchDatabase() {
+    std::wstring error;
+    const auto db = vox::siblings::ScratchDatabase::open(vox::bench::nativePath("tree20000.mdb"), true, error);
+    std::vector<vox::siblings::ScratchRow> rows;
+    const VoxPrmProjectData data = vox::bench::generateProject(kDrawings);
+    for (const VoxPrmFileDetails& entry : data.getProjFileDetails())
+      rows.push_back({entry.fileName, L"12", L"D-12", L"=PLANT", L"+CAB3"});
+    if (!db || !db->put(rows, error)) std::fprintf(stderr, "scratch database not written\n");
+  }
+
+  std::string file_;
+  std::wstring path_;
+  std::unique_ptr<vox::platform::ReferenceHost> host_;
+  std::unique_ptr<VoxPrmProjectManager> manager_;
+  vox::core::NavigationState navigation_;
+  std::unique_ptr<CProjectTree> tree_;
+};
+
+TreeBench& bench() {
+  static TreeBench b;
+  return b;
+}
+
+void Tree_Baseline(benchmark::State& state) {
+  const std::wstring& path = bench().path();
+  for (auto _ : state) {
+    VoxPrmWDPFiler filer(path, true);
+    VoxPrmProjectData data;
+    filer.readProject(data);
+    benchmark::DoNotOptimize(data.getProjFileDetails().data());
+  }
+}
+
+void Tree_BuildNodes(benchmark::State& state) {
+  CProjectTree& tree = bench().tree();
+  const std::wstring id = tree.GetItemData(bench().project())->path;
+  for (auto _ : state) {
+    tree.DeleteChildNodes(bench().project());
+    tree.AddDWGNodes(bench().project(), id, nullptr);
+  }
+  if (tree.children(bench().project()).size() != static_cast<std::size_t>(kDrawings)) state.SkipWithError("nodes missing");
+}
+
+void Tree_Refresh(benchmark::State& state) {
+  for (auto _ : state) bench().tree().Refresh();
+}
+
+void Tree_ShiftRange(benchmark::State& state) {
+  CProjectTree& tree = bench().tree();
+  const std::vector<HcNodeId> drawings = tree.children(bench().project());
+  for (auto _ : state) {
+    tree.click(drawings.front(), HcHitPart::kLabel, kHcNoModifier);
+    tree.click(drawings.back(), HcHitPart::kLabel, kHcShift);
+  }
+  if (tree.GetSelectedCount() != kDrawings) state.SkipWithError("the range is not whole");
+}
+
+}  // namespace
+
+BENCHMARK(Tree_Baseline)->Name("Tree/Baseline/20000")->Unit(benchmark::kMillisecond);
+BENCHMARK(Tree_BuildNodes)->Name("Tree/BuildNodes/20000")->Unit(benchmark::kMillisecond);
+BENCHMARK(Tree_Refresh)->Name("Tree/Refresh/20000")->Unit(benchmark::kMillisecond);
+BENCHMARK(Tree_ShiftRange)->Name("Tree/ShiftRange/20000")->Unit(benchmark::kMillisecond);

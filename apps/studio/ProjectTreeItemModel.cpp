@@ -13,10 +13,6 @@ std::array<QIcon, 3> loadIcons() {
           QIcon(QStringLiteral(":/tree/reference.svg"))};
 }
 
-int rowIn(const std::vector<HcNodeId>& ids, HcNodeId id) {
-  const auto found = std::find(ids.begin(), ids.end(), id);
-  return found == ids.end() ? -1 : int(found - ids.begin());
-}
 
 QString qtext(const std::wstring& text) { return QString::fromStdWString(text); }
 
@@ -32,48 +28,31 @@ ProjectTreeItemModel::~ProjectTreeItemModel() {
 }
 
 QModelIndex ProjectTreeItemModel::indexOf(HcNodeId id) const {
-  const std::optional<HcTreeNodeView> node = id != 0 ? tree_.node(id) : std::nullopt;
-  if (!node) return {};
-  const int row = node->parent == 0 ? rowIn(tree_.roots(), id) : rowIn(childrenOf(node->parent), id);
+  const int row = id != 0 ? tree_.rowOf(id) : -1;
   return row < 0 ? QModelIndex() : nodeIndex(row, id);
 }
 
-const std::vector<HcNodeId>& ProjectTreeItemModel::childrenOf(HcNodeId project) const {
-  if (project == childrenProject_) return children_;
-  // Qt asks every drawing whether it has children between its questions about the project's
-  // rows; those empty answers do not replace the project's list.
-  static const std::vector<HcNodeId> kNone;
-  std::vector<HcNodeId> ids = tree_.children(project);
-  if (ids.empty()) return kNone;
-  children_ = std::move(ids);
-  childrenProject_ = project;
-  return children_;
-}
-
 QModelIndex ProjectTreeItemModel::projectIndex(int row) const {
-  const std::vector<HcNodeId> roots = tree_.roots();
-  return row >= 0 && row < int(roots.size()) ? nodeIndex(row, roots[std::size_t(row)]) : QModelIndex();
+  const HcNodeId id = tree_.childAt(0, row);
+  return id != 0 ? nodeIndex(row, id) : QModelIndex();
 }
 
 QModelIndex ProjectTreeItemModel::index(int row, int column, const QModelIndex& parent) const {
   if (column != 0 || row < 0 || (parent.isValid() && parent.column() != 0)) return {};
-  if (!parent.isValid()) return projectIndex(row);
-  const std::vector<HcNodeId>& ids = childrenOf(idOf(parent));
-  return row < int(ids.size()) ? nodeIndex(row, ids[std::size_t(row)]) : QModelIndex();
+  const HcNodeId id = tree_.childAt(idOf(parent), row);
+  return id != 0 ? nodeIndex(row, id) : QModelIndex();
 }
 
 QModelIndex ProjectTreeItemModel::parent(const QModelIndex& child) const {
   const std::optional<HcTreeNodeView> node = child.isValid() ? tree_.node(idOf(child)) : std::nullopt;
   if (!node || node->parent == 0) return {};
-  const int row = rowIn(tree_.roots(), node->parent);
-  return row < 0 ? QModelIndex() : nodeIndex(row, node->parent);
+  return indexOf(node->parent);
 }
 
 int ProjectTreeItemModel::rowCount(const QModelIndex& parent) const {
-  if (!parent.isValid()) return int(tree_.roots().size());
-  if (parent.column() != 0) return 0;
+  if (parent.isValid() && parent.column() != 0) return 0;
   // Only projects have children; asking for a drawing's answers none.
-  return int(childrenOf(idOf(parent)).size());
+  return tree_.childCount(idOf(parent));
 }
 
 int ProjectTreeItemModel::columnCount(const QModelIndex& /*parent*/) const { return 1; }
@@ -124,29 +103,24 @@ void ProjectTreeItemModel::endPending() {
 }
 
 void ProjectTreeItemModel::projectAboutToBeInserted(int row) {
-  dropChildren();
   beginInsertRows({}, row, row);
   pending_ = Pending::kInsertRows;
 }
 
 void ProjectTreeItemModel::projectInserted(int /*row*/) {
-  dropChildren();
   endPending();
 }
 
 void ProjectTreeItemModel::projectAboutToBeRemoved(int row) {
-  dropChildren();
   beginRemoveRows({}, row, row);
   pending_ = Pending::kRemoveRows;
 }
 
 void ProjectTreeItemModel::projectRemoved(int /*row*/) {
-  dropChildren();
   endPending();
 }
 
 void ProjectTreeItemModel::rootsAboutToBeReordered() {
-  dropChildren();
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   movingIndexes_ = persistentIndexList();
   movingIds_.clear();
@@ -155,7 +129,6 @@ void ProjectTreeItemModel::rootsAboutToBeReordered() {
 }
 
 void ProjectTreeItemModel::rootsReordered() {
-  dropChildren();
   pending_ = Pending::kNone;
   // Nodes keep their ids across a reorder, so each persistent index moves to its node's new row.
   QModelIndexList moved;
@@ -168,7 +141,6 @@ void ProjectTreeItemModel::rootsReordered() {
 }
 
 void ProjectTreeItemModel::childrenAboutToBeRemoved(int projectRow, int count) {
-  dropChildren();
   if (count <= 0) {
     pending_ = Pending::kNothing;
     return;
@@ -178,12 +150,10 @@ void ProjectTreeItemModel::childrenAboutToBeRemoved(int projectRow, int count) {
 }
 
 void ProjectTreeItemModel::childrenRemoved(int /*projectRow*/) {
-  dropChildren();
   endPending();
 }
 
 void ProjectTreeItemModel::childrenAboutToBeInserted(int projectRow, int count) {
-  dropChildren();
   if (count <= 0) {
     pending_ = Pending::kNothing;
     return;
@@ -194,29 +164,19 @@ void ProjectTreeItemModel::childrenAboutToBeInserted(int projectRow, int count) 
 }
 
 void ProjectTreeItemModel::childrenInserted(int /*projectRow*/) {
-  dropChildren();
   endPending();
 }
 
 void ProjectTreeItemModel::nodeChanged(HcNodeId id) {
-  dropChildren();
   const QModelIndex index = indexOf(id);
   if (index.isValid()) emit dataChanged(index, index);
 }
 
 void ProjectTreeItemModel::selectionChanged() {
-  dropChildren();
   emit selectionFlagsChanged();
 }
 
-void ProjectTreeItemModel::scrollRequest(HcNodeId id, bool toTop) {
-  dropChildren();
-  const QModelIndex index = indexOf(id);
-  if (index.isValid()) emit scrollRequested(index, toTop);
-}
-
 void ProjectTreeItemModel::editRequest(HcNodeId id, const std::wstring& initialText) {
-  dropChildren();
   const QModelIndex index = indexOf(id);
   if (index.isValid()) emit editRequested(index, qtext(initialText));
 }

@@ -1,10 +1,9 @@
 #pragma once
 // The module's project tree as a Qt item model: two levels (projects, their drawings), one
-// column. The model owns no tree state: every id, count, text and flag is asked from the tree
-// controller when Qt asks (one project's list of children is kept from one answer to the next
-// question, never past the controller's next event). It is the controller's listener and turns its before/after event
+// column. The model owns no tree state: every id, row, count, text and flag is asked from the
+// tree controller when Qt asks. It is the controller's listener and turns its before/after event
 // pairs into the model's row and layout signals; the events that are not about rows or data
-// (selection flags, scroll and edit requests) come out as the model's own signals for the view.
+// (selection flags, edit requests) come out as the model's own signals for the view.
 //
 // An index's internal id is the node's id; a project's parent is the invisible root.
 
@@ -61,13 +60,11 @@ class ProjectTreeItemModel : public QAbstractItemModel, public HcTreeListener {
   void childrenInserted(int projectRow) override;
   void nodeChanged(HcNodeId id) override;
   void selectionChanged() override;
-  void scrollRequest(HcNodeId id, bool toTop) override;
   void editRequest(HcNodeId id, const std::wstring& initialText) override;
 
  signals:
   // The controller's selected flags or caret changed.
   void selectionFlagsChanged();
-  void scrollRequested(const QModelIndex& index, bool toTop);
   void editRequested(const QModelIndex& index, const QString& initialText);
 
  private:
@@ -76,18 +73,10 @@ class ProjectTreeItemModel : public QAbstractItemModel, public HcTreeListener {
   enum class Pending { kNone, kInsertRows, kRemoveRows, kLayout, kNothing };
 
   QModelIndex projectIndex(int row) const;
-  const std::vector<HcNodeId>& childrenOf(HcNodeId project) const;
-  void dropChildren() { childrenProject_ = 0; children_.clear(); }
   void endPending();
 
   HcTreeController& tree_;
   std::array<QIcon, 3> icons_;
-  // The controller's last answer for one project's children. Qt asks for one child index at a
-  // time, so laying out n drawings would otherwise copy the list n times. The answer is
-  // dropped at every event of the controller, before and after each change of structure, so
-  // it never outlives the structure it was given for.
-  mutable HcNodeId childrenProject_ = 0;
-  mutable std::vector<HcNodeId> children_;
   bool attached_ = true;
   Pending pending_ = Pending::kNone;
   // Between rootsAboutToBeReordered and rootsReordered: the persistent indexes and their nodes.

@@ -54,8 +54,6 @@ void ProjectTreeView::followModel() {
   connect(model_, &QAbstractItemModel::modelReset, this, &ProjectTreeView::mirrorTree);
   connect(model_, &QAbstractItemModel::dataChanged, this, &ProjectTreeView::mirrorNodes);
   connect(model_, &ProjectTreeItemModel::selectionFlagsChanged, this, &ProjectTreeView::mirrorTree);
-  connect(model_, &ProjectTreeItemModel::scrollRequested, this,
-          [this](const QModelIndex& index, bool toTop) { scrollToNode(index, toTop ? PositionAtTop : EnsureVisible); });
   connect(model_, &ProjectTreeItemModel::editRequested, this, &ProjectTreeView::beginEdit);
   connect(this, &QTreeView::expanded, this, [this](const QModelIndex& index) { forwardExpansion(index, true); });
   connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) { forwardExpansion(index, false); });

@@ -67,7 +67,6 @@ class HcTreeListener {
   virtual void nodeChanged(HcNodeId /*id*/) {}
   // Selected flags or the caret changed; raised once per user action.
   virtual void selectionChanged() {}
-  virtual void scrollRequest(HcNodeId /*id*/, bool /*toTop*/) {}
   virtual void editRequest(HcNodeId /*id*/, const std::wstring& /*initialText*/) {}
 };
 
@@ -86,6 +85,12 @@ class HcTreeController {
   virtual ~HcTreeController() = default;
   virtual std::vector<HcNodeId> roots() const = 0;
   virtual std::vector<HcNodeId> children(HcNodeId project) const = 0;
+  // Positions without copying lists, for views that ask row by row. Parent 0 names the roots.
+  // childCount: 0 for a drawing or an unknown id; childAt: 0 for a row out of range; rowOf: the
+  // node's row among its siblings, -1 for an unknown id.
+  virtual int childCount(HcNodeId parent) const = 0;
+  virtual HcNodeId childAt(HcNodeId parent, int row) const = 0;
+  virtual int rowOf(HcNodeId id) const = 0;
   virtual std::optional<HcTreeNodeView> node(HcNodeId id) const = 0;
   // Text an edit starts from (the file name of a drawing), empty when the node cannot be renamed.
   virtual std::wstring editText(HcNodeId id) const = 0;

@@ -196,7 +196,14 @@ std::wstring CProjectTree::projectIdOf(HcNodeId item) const {
 void CProjectTree::onProjectOpen(const std::wstring& projectID) { ProjectOpen(projectID); }
 
 void CProjectTree::onProjectClose(const std::wstring& projectID) {
-  model_.removeProject(GetProjectItem(projectID));
+  const HcNodeId project = GetProjectItem(projectID);
+  // A label edit in the closing project ends unanswered: its locks go with it.
+  if (rename_ && model_.parentOf(rename_->item) == project) {
+    rename_.reset();
+    labelBeforeEditing_.clear();
+    labelEditing_ = false;
+  }
+  model_.removeProject(project);
   closingItem_ = 0;
   if (!model_.exists(anchor_)) anchor_ = 0;
   if (!model_.exists(lastExtended_)) lastExtended_ = 0;
@@ -251,6 +258,20 @@ std::vector<HcNodeId> CProjectTree::children(HcNodeId project) const {
   ids.reserve(node->children.size());
   for (const DrawingNode& drawing : node->children) ids.push_back(drawing.id);
   return ids;
+}
+
+int CProjectTree::childCount(HcNodeId parent) const {
+  if (parent == 0) return static_cast<int>(model_.roots().size());
+  const ProjectNode* project = model_.project(parent);
+  return project != nullptr ? static_cast<int>(project->children.size()) : 0;
+}
+
+HcNodeId CProjectTree::childAt(HcNodeId parent, int row) const {
+  if (row < 0) return 0;
+  const auto at = static_cast<std::size_t>(row);
+  if (parent == 0) return at < model_.roots().size() ? model_.roots()[at].id : 0;
+  const ProjectNode* project = model_.project(parent);
+  return project != nullptr && at < project->children.size() ? project->children[at].id : 0;
 }
 
 std::optional<HcTreeNodeView> CProjectTree::node(HcNodeId id) const {

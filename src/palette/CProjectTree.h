@@ -136,6 +136,9 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   // ---- HcTreeController ----
   std::vector<HcNodeId> roots() const override;
   std::vector<HcNodeId> children(HcNodeId project) const override;
+  int childCount(HcNodeId parent) const override;
+  HcNodeId childAt(HcNodeId parent, int row) const override;
+  int rowOf(HcNodeId id) const override { return model_.rowInParent(id); }
   std::optional<HcTreeNodeView> node(HcNodeId id) const override;
   std::wstring editText(HcNodeId id) const override;
   void setListener(HcTreeListener* listener) override { model_.setListener(listener); }

@@ -110,6 +110,12 @@ int ProjectTreeModel::rowOf(HcNodeId project) const {
   return it == index_.end() || it->second.child >= 0 ? -1 : it->second.root;
 }
 
+int ProjectTreeModel::rowInParent(HcNodeId id) const {
+  const auto it = index_.find(id);
+  if (it == index_.end()) return -1;
+  return it->second.child >= 0 ? it->second.child : it->second.root;
+}
+
 bool ProjectTreeModel::isSelected(HcNodeId id) const {
   if (const ProjectNode* p = project(id)) return p->selected;
   const DrawingNode* d = drawing(id);

@@ -41,6 +41,7 @@ class ProjectTreeModel {
   bool isProject(HcNodeId id) const { return project(id) != nullptr; }
   bool exists(HcNodeId id) const { return index_.count(id) != 0; }
   int rowOf(HcNodeId project) const;  // -1 when it is no project node
+  int rowInParent(HcNodeId id) const;  // among the roots or the project's drawings; -1 if unknown
 
   // Flags.
   bool isSelected(HcNodeId id) const;

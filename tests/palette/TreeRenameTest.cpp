@@ -153,5 +153,17 @@ TEST_F(TreeRename, AReReadDuringTheEditIsIgnoredAndTheEditCanStillEnd) {
   EXPECT_EQ(drawings("P").size(), 4u) << "the rebuild after the edit shows the project as read";
 }
 
+TEST_F(TreeRename, ClosingTheProjectDuringTheEditEndsItAndReleasesItsLocks) {
+  const HcNodeId node = drawing("P", "B.dwg");
+  tree->click(node, HcHitPart::kLabel, kHcNoModifier);
+  tree->key(HcKey::kF2, kHcNoModifier);
+  ASSERT_TRUE(tree->IsLabelEditing());
+  ASSERT_TRUE(manager.closeProject(projectFile.c_str(), true));
+  EXPECT_FALSE(tree->IsLabelEditing());
+  EXPECT_EQ(siblings()->log().count(L"LispUpdUnlockFiles"), 1u);
+  tree->endEdit(node, L"Late");  // the view's editor closing afterwards changes nothing
+  EXPECT_TRUE(files().count("B.dwg"));
+}
+
 }  // namespace
 }  // namespace vox::test

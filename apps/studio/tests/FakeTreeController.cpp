@@ -101,10 +101,6 @@ void FakeTreeController::select(const std::vector<HcNodeId>& ids, HcNodeId caret
   tell(listener_, [](HcTreeListener& l) { l.selectionChanged(); });
 }
 
-void FakeTreeController::requestScroll(HcNodeId id, bool toTop) {
-  tell(listener_, [&](HcTreeListener& l) { l.scrollRequest(id, toTop); });
-}
-
 std::vector<HcNodeId> FakeTreeController::selected() const {
   std::vector<HcNodeId> ids;
   for (const HcNodeId id : visibleNodes())
@@ -124,6 +120,24 @@ std::vector<HcNodeId> FakeTreeController::children(HcNodeId project) const {
   if (!at || at->drawing >= 0) return ids;
   for (const Drawing& drawing : projects_[std::size_t(at->project)].drawings) ids.push_back(drawing.id);
   return ids;
+}
+
+int FakeTreeController::childCount(HcNodeId parent) const {
+  if (parent == 0) return int(projects_.size());
+  const std::optional<Location> at = find(parent);
+  return at && at->drawing < 0 ? int(projects_[std::size_t(at->project)].drawings.size()) : 0;
+}
+
+HcNodeId FakeTreeController::childAt(HcNodeId parent, int row) const {
+  if (row < 0 || row >= childCount(parent)) return 0;
+  if (parent == 0) return projects_[std::size_t(row)].id;
+  return projects_[std::size_t(find(parent)->project)].drawings[std::size_t(row)].id;
+}
+
+int FakeTreeController::rowOf(HcNodeId id) const {
+  const std::optional<Location> at = find(id);
+  if (!at) return -1;
+  return at->drawing >= 0 ? at->drawing : at->project;
 }
 
 std::optional<HcTreeNodeView> FakeTreeController::node(HcNodeId id) const {

@@ -58,7 +58,6 @@ class FakeTreeController : public HcTreeController {
   void setDescription(HcNodeId id, const std::wstring& description);
   // Exactly `ids` selected, `caret` the caret; one selectionChanged.
   void select(const std::vector<HcNodeId>& ids, HcNodeId caret);
-  void requestScroll(HcNodeId id, bool toTop);
 
   HcNodeId projectId(int row) const { return projects_.at(std::size_t(row)).id; }
   HcNodeId drawingId(int row, int drawing) const { return projects_.at(std::size_t(row)).drawings.at(std::size_t(drawing)).id; }
@@ -71,6 +70,9 @@ class FakeTreeController : public HcTreeController {
   // HcTreeController
   std::vector<HcNodeId> roots() const override;
   std::vector<HcNodeId> children(HcNodeId project) const override;
+  int childCount(HcNodeId parent) const override;
+  HcNodeId childAt(HcNodeId parent, int row) const override;
+  int rowOf(HcNodeId id) const override;
   std::optional<HcTreeNodeView> node(HcNodeId id) const override;
   std::wstring editText(HcNodeId id) const override;
   void setListener(HcTreeListener* listener) override { listener_ = listener; }

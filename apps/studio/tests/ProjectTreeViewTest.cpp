@@ -277,7 +277,7 @@ TEST_F(LongTreeView, ScrollsWhereTheControllerAsksAndAnswersItsFirstRowAndPageSi
   const int rowHeight = rectOf(tree.projectId(0)).height();
   EXPECT_EQ(tree.viewPort()->pageSize(), view->viewport()->height() / rowHeight);
 
-  tree.requestScroll(tree.drawingId(2, 30), true);
+  tree.viewPort()->scrollToTop(tree.drawingId(2, 30));
   EXPECT_EQ(tree.viewPort()->firstVisibleNode(), tree.drawingId(2, 30));
   tree.viewPort()->ensureVisible(tree.drawingId(0, 2));
   EXPECT_TRUE(view->viewport()->rect().contains(rectOf(tree.drawingId(0, 2)))) << "expected the row in full sight";

@@ -6,6 +6,7 @@
 // Listeners tell a view what changed, with a granularity that maps onto a widget model's
 // signals.
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -85,12 +86,21 @@ class HcTreeController {
   virtual ~HcTreeController() = default;
   virtual std::vector<HcNodeId> roots() const = 0;
   virtual std::vector<HcNodeId> children(HcNodeId project) const = 0;
-  // Positions without copying lists, for views that ask row by row. Parent 0 names the roots.
-  // childCount: 0 for a drawing or an unknown id; childAt: 0 for a row out of range; rowOf: the
-  // node's row among its siblings, -1 for an unknown id.
-  virtual int childCount(HcNodeId parent) const = 0;
-  virtual HcNodeId childAt(HcNodeId parent, int row) const = 0;
-  virtual int rowOf(HcNodeId id) const = 0;
+  // Positions for views that ask row by row. Parent 0 names the roots. childCount: 0 for a
+  // drawing or an unknown id; childAt: 0 for a row out of range; rowOf: the node's row among its
+  // siblings, -1 for an unknown id. The defaults copy the lists; a large tree answers directly.
+  virtual int childCount(HcNodeId parent) const { return static_cast<int>(siblings(parent).size()); }
+  virtual HcNodeId childAt(HcNodeId parent, int row) const {
+    const std::vector<HcNodeId> ids = siblings(parent);
+    return row >= 0 && row < static_cast<int>(ids.size()) ? ids[static_cast<std::size_t>(row)] : 0;
+  }
+  virtual int rowOf(HcNodeId id) const {
+    const std::optional<HcTreeNodeView> view = node(id);
+    if (!view) return -1;
+    const std::vector<HcNodeId> ids = siblings(view->parent);
+    const auto found = std::find(ids.begin(), ids.end(), id);
+    return found == ids.end() ? -1 : static_cast<int>(found - ids.begin());
+  }
   virtual std::optional<HcTreeNodeView> node(HcNodeId id) const = 0;
   // Text an edit starts from (the file name of a drawing), empty when the node cannot be renamed.
   virtual std::wstring editText(HcNodeId id) const = 0;
@@ -106,6 +116,9 @@ class HcTreeController {
   virtual void setExpanded(HcNodeId id, bool expanded) = 0;
   // The label edit ended: the new text, or none when cancelled.
   virtual void endEdit(HcNodeId id, const std::optional<std::wstring>& text) = 0;
+
+ private:
+  std::vector<HcNodeId> siblings(HcNodeId parent) const { return parent == 0 ? roots() : children(parent); }
 };
 
 struct HcComboItemView {

@@ -8,6 +8,7 @@
 #include "host/LispCoreSettingsCalls.h"
 #include "host/VoxUtils.h"
 #include "module/ModuleState.h"
+#include "module/ProjectPropertiesCommand.h"
 #include "module/VoxPrmNavManager.h"
 
 namespace vox::module {
@@ -42,7 +43,7 @@ void hidePalette() {
 void dialogNotAvailable(const wchar_t* command) {
   hcutPrintf(L"\n%s: this dialog is not available yet.", command);
 }
-void projectProperties() { dialogNotAvailable(L"VoxProjectProps"); }
+void projectProperties() { runProjectProperties(); }
 void newProject() { dialogNotAvailable(L"VoxNewProject"); }
 void drawingProperties() { dialogNotAvailable(L"VoxDrawingProps"); }
 void newDrawing() { dialogNotAvailable(L"VoxNewDrawing"); }

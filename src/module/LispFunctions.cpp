@@ -1,8 +1,13 @@
 #include "module/LispFunctions.h"
 
+#include <algorithm>
+#include <array>
+
 #include "core/VoxPrmProjectManager.h"
+#include "dialogs/CrossRefOverrideDialog.h"
 #include "host/HcLisp.h"
 #include "host/HcMessageCatalog.h"
+#include "host/HcUiHost.h"
 #include "host/LispCoreFunctions.h"
 #include "host/ResourceText.h"
 #include "host/VoxUtils.h"
@@ -16,8 +21,6 @@
 
 namespace vox::module {
 namespace {
-
-constexpr std::size_t kCrossReferenceOverrideValues = 16;
 
 // The call fails with nil and the reason the arguments gave.
 int refused(const LispArguments& args) {
@@ -187,13 +190,20 @@ int sameNameAsExisting() {
   return answerInt(manager->isProjectSameNameAsExisting(path->c_str(), nullptr) ? 1 : 0);
 }
 
-// The override dialog comes with the property pages; until then a valid call is cancelled.
+// The override dialog over the sixteen texts: after OK the edited texts as a list, else nil.
 int crossReferenceOverride() {
   LispArguments args(hcedGetArgs());
   const HcResourceScope resources;
-  const auto values = args.strings(L"values", kCrossReferenceOverrideValues);
+  const auto values = args.strings(L"values", dialogs::kCrossRefOverrideCount);
   if (!values) return refused(args);
-  return answerNil();
+  std::array<std::wstring, dialogs::kCrossRefOverrideCount> texts;
+  std::copy(values->begin(), values->end(), texts.begin());
+  dialogs::CrossRefOverrideDialog dialog(texts);
+  if (hcRunDialog(dialog) != kHcDialogOk) return answerNil();
+  HcResBufChain list;
+  for (const std::wstring& text : dialog.values()) list.str(text);
+  hcedRetList(list);
+  return kRsResult;
 }
 
 int rereadProject() {

@@ -12,6 +12,7 @@
 #include "host/VoxPmOleDb.h"
 #include "palette/CProjectTree.h"
 #include "platform/os/CaseMapping.h"
+#include "platform/os/Files.h"
 #include "platform/os/WinPath.h"
 
 namespace {
@@ -75,8 +76,11 @@ bool CProjectTree::AddDWGNodes(HcNodeId projectItem, const std::wstring& project
   vox::palette::ProjectTreeModel::SelectionBatch batch(model_);
   const std::vector<VoxPrmFileDetails>& entries = project->getProjFileDetails();
   VoxOleDbFileRecordset recordset;
+  // A project without a database file has no scratch values; one that cannot be opened is
+  // reported.
   const std::wstring database = scratchDatabasePath(projectID);
-  if (!database.empty() && !recordset.open(database)) hcutPrintf(L"\n%s", recordset.errorText().c_str());
+  if (!database.empty() && vox::os::pathExists(database) && !recordset.open(database))
+    hcutPrintf(L"\n%s", recordset.errorText().c_str());
 
   std::vector<DrawingNode> nodes(entries.size());
   for (std::size_t i = 0; i < entries.size(); ++i) {

@@ -87,8 +87,13 @@ TEST_F(Tree, TheScratchDatabaseGivesSheetAndCodesAndItsAbsenceOnlyEmptiesThem) {
   std::filesystem::remove(temp.native("P/P.mdb"));
   tree->Refresh();
   EXPECT_EQ(text(drawing("P", "A.dwg")), L"A.dwg");
-  EXPECT_NE(host().commandLine().transcript().find(L"cannot be opened"), std::wstring::npos)
-      << "the recordset's error is printed";
+  EXPECT_EQ(host().commandLine().transcript().find(L"scratch database"), std::wstring::npos)
+      << "no database file is no error";
+  writeNative(temp.native("P/P.mdb"), "not a database, but a file of text that is long enough to be read");
+  tree->Refresh();
+  EXPECT_EQ(text(drawing("P", "A.dwg")), L"A.dwg");
+  EXPECT_NE(host().commandLine().transcript().find(L"cannot be read"), std::wstring::npos)
+      << "the recordset's error is printed:\n" << host().commandLine().transcript();
   tree->SelectMultiple(drawing("P", "A.dwg"), kHcNoModifier, {});
   std::wstring details;
   ASSERT_TRUE(tree->GetDisplayDetails(details));

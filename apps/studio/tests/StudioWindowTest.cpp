@@ -19,6 +19,7 @@
 #include "DrawingView.h"
 #include "ModalAnswerer.h"
 #include "PaletteDock.h"
+#include "ProjectTreeView.h"
 #include "QtUiHost.h"
 #include "StudioFixture.h"
 #include "StudioTexts.h"
@@ -151,16 +152,19 @@ TEST_F(StudioWindow, VoxnavAndVoxhidenavShowAndHideThePaletteDock) {
   EXPECT_EQ(studio().ui().paletteDock(), dock) << "expected the same dock, not a second one";
 }
 
-TEST_F(StudioWindow, PaletteDockListsTheOpenedProjectAsActive) {
+TEST_F(StudioWindow, PaletteDockShowsTheOpenedProjectAsActiveInTheTree) {
   ASSERT_NO_FATAL_FAILURE(openSample("DEMO001.dwg"));
   typeLine(QStringLiteral("(vox_openproject \"%1\" 1)").arg(QString::fromStdString(sample("DEMO.wdp"))));
   typeLine(QStringLiteral("Voxnav"));
-  ASSERT_TRUE(waitUntil([&] {
+  const auto project = [&] {
     const PaletteDock* dock = studio().ui().paletteDock();
-    return dock != nullptr && dock->projectList()->count() == 1 &&
-           dock->projectList()->item(0)->text() == QStringLiteral("DEMO");
-  })) << "expected the palette to list DEMO; history:\n" << history().toStdString();
-  EXPECT_TRUE(studio().ui().paletteDock()->projectList()->item(0)->font().bold()) << "expected the active project bold";
+    const QAbstractItemModel* model = dock != nullptr && dock->treeView() != nullptr ? dock->treeView()->model() : nullptr;
+    return model != nullptr && model->rowCount() == 1 ? model->index(0, 0) : QModelIndex();
+  };
+  ASSERT_TRUE(waitUntil([&] { return project().data().toString() == QStringLiteral("DEMO"); }))
+      << "expected the palette's tree to show DEMO; history:\n" << history().toStdString();
+  EXPECT_TRUE(project().data(Qt::FontRole).value<QFont>().bold()) << "expected the active project bold";
+  EXPECT_FALSE(studio().ui().paletteDock()->projectList()->isVisible()) << "the tree takes the list's place";
 }
 
 TEST_F(StudioWindow, DockLayoutIsKeptAcrossRuns) {

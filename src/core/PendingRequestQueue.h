@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <string>
 
 #include "host/HcResBuf.h"
 
@@ -41,6 +42,9 @@ struct NavigationState {
   PendingRequestQueue requests;
   // A project became active while no document was open: tell the LISP core at the next idle moment.
   bool makeActivePending = false;
+  // The drawing and project the palette hands to the drawing-properties and compare commands.
+  std::wstring pendingDrawing;
+  std::wstring pendingProject;
 };
 
 }  // namespace vox::core

@@ -83,14 +83,15 @@ void VoxPrmNavManager::showPalette(bool show) {
 bool VoxPrmNavManager::isPaletteVisible() const { return m_paletteSet && m_paletteSet->isVisible(); }
 
 void VoxPrmNavManager::setPending(const std::wstring& drawingPath, const std::wstring& projectPath) {
-  m_pendingDrawing = drawingPath;
-  m_pendingProject = projectPath;
+  m_navigation.pendingDrawing = drawingPath;
+  m_navigation.pendingProject = projectPath;
 }
 
 std::pair<std::wstring, std::wstring> VoxPrmNavManager::takePending() {
-  std::pair<std::wstring, std::wstring> pending{std::move(m_pendingDrawing), std::move(m_pendingProject)};
-  m_pendingDrawing.clear();
-  m_pendingProject.clear();
+  std::pair<std::wstring, std::wstring> pending{std::move(m_navigation.pendingDrawing),
+                                                std::move(m_navigation.pendingProject)};
+  m_navigation.pendingDrawing.clear();
+  m_navigation.pendingProject.clear();
   return pending;
 }
 

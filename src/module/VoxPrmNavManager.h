@@ -69,6 +69,4 @@ class VoxPrmNavManager {
   std::unique_ptr<VoxPrmProjectManager> m_projectManager;
   bool m_showAtStartup = true;
   bool m_hiddenForCleanScreen = false;
-  std::wstring m_pendingDrawing;
-  std::wstring m_pendingProject;
 };

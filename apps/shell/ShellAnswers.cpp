@@ -159,4 +159,14 @@ std::optional<std::wstring> ShellAnswers::next(textui::AnswerKind kind) {
   return strip(*input_->take());
 }
 
+std::optional<std::wstring> ShellAnswers::pick() {
+  const auto fits = [](const std::wstring& line) { return afterWord(line, L"pick").has_value(); };
+  std::optional<std::wstring> line = takeIf(fits, true);
+  if (!line && queue_.empty() && input_ != nullptr && !input_->interactive()) {
+    const std::optional<std::wstring>& next = input_->peek();
+    if (next && fits(*next)) line = input_->take();
+  }
+  return line ? afterWord(*line, L"pick") : std::nullopt;
+}
+
 }  // namespace vox::shell

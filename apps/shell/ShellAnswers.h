@@ -43,6 +43,10 @@ class ShellAnswers : public HcInteraction, public textui::AnswerSource {
 
   std::optional<std::wstring> next(textui::AnswerKind kind) override;
 
+  // The next answer to a pick in the drawing, a line "pick X,Y" or "pick cancel" (in a script
+  // also directly as the next line): what follows "pick"; none when the next answer is no pick.
+  std::optional<std::wstring> pick();
+
  private:
   // The next answer line if `fits` accepts it (then it is used up), else none.
   std::optional<std::wstring> takeIf(const std::function<bool(const std::wstring&)>& fits, bool scriptLinesToo);

@@ -44,6 +44,7 @@ ShellSession::ShellSession(const ShellOptions& options, std::istream& input, boo
                     ? nullptr
                     : std::make_unique<interaction::StreamInteraction>(std::cin, std::cout)),
       answers_(&input_, terminal_.get()),
+      picks_(answers_, writeOut),
       layouts_(settings::paletteLayoutPathIn(settingsFolderOrDefault())),
       ui_(writeOut, answers_, &layouts_) {
   for (const std::wstring& line : answerLines) answers_.queue(line);
@@ -53,6 +54,7 @@ ShellSession::ShellSession(const ShellOptions& options, std::istream& input, boo
   hostOptions.resourcesFolder = options.resources;
   hostOptions.interaction = &answers_;
   hostOptions.ui = &ui_;
+  hostOptions.input = &picks_;
   hostOptions.blockLibraryFolder = options.blocks;
   host_ = std::make_unique<platform::ReferenceHost>(hostOptions);
   host_->runtime().commandLine().setOutput(writeOut);

@@ -12,6 +12,7 @@
 #include "LoadedModule.h"
 #include "ShellAnswers.h"
 #include "ShellOptions.h"
+#include "ShellPicks.h"
 #include "ShellVerbs.h"
 #include "platform/assembly/ReferenceHost.h"
 #include "platform/settings/PaletteLayoutStore.h"
@@ -42,6 +43,7 @@ class ShellSession {
   LineInput input_;
   std::unique_ptr<HcInteraction> terminal_;
   ShellAnswers answers_;
+  ShellPicks picks_;
   settings::PaletteLayoutStore layouts_;
   textui::TextUiHost ui_;
   std::unique_ptr<platform::ReferenceHost> host_;

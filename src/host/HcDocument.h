@@ -56,6 +56,12 @@ class HcDocManager {
   virtual bool closeDocument(HcDocument* doc) = 0;
   virtual bool activateDocument(HcDocument* doc) = 0;
 
+  // Locks `doc` for writing while the module changes its drawing from outside a command of the
+  // document (a dialog, an operation from the palette). Locks nest; each needs its unlock.
+  // False when the document cannot be locked.
+  virtual bool lockDocument(HcDocument* doc) { return doc != nullptr; }
+  virtual void unlockDocument(HcDocument* /*doc*/) {}
+
   // Switches the host's resource lookup to the module's catalog and back, always in pairs.
   virtual void pushResourceHandle() = 0;
   virtual void popResourceHandle() = 0;

@@ -9,6 +9,7 @@ class HcDocManager;
 class HcEventLoop;
 class HcHostServices;
 class HcDynamicLinker;
+class HcEditorInput;
 class HcInteraction;
 class HcLispHost;
 class HcMessageCatalog;
@@ -33,6 +34,7 @@ struct HcHostRuntime {
   HcInteraction* interaction = nullptr;
   HcMessageCatalog* messages = nullptr;
   HcUiHost* ui = nullptr;
+  HcEditorInput* input = nullptr;
 };
 
 void hcInstallHostRuntime(const HcHostRuntime& runtime);

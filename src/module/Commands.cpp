@@ -1,5 +1,7 @@
 #include "module/Commands.h"
 
+#include "module/DrawingPropertiesCommand.h"
+
 #include "core/VoxPrmProjectManager.h"
 #include "host/HcCommandStack.h"
 #include "host/HcDocument.h"
@@ -45,7 +47,7 @@ void dialogNotAvailable(const wchar_t* command) {
 }
 void projectProperties() { runProjectProperties(); }
 void newProject() { dialogNotAvailable(L"VoxNewProject"); }
-void drawingProperties() { dialogNotAvailable(L"VoxDrawingProps"); }
+void drawingProperties() { runDrawingProperties(); }
 void newDrawing() { dialogNotAvailable(L"VoxNewDrawing"); }
 void compareDrawingToProject() { dialogNotAvailable(L"VoxCompareDtoP"); }
 

@@ -33,7 +33,7 @@ ReferenceHost::ReferenceHost(const ReferenceHostOptions& options) : settings_(op
   host.commandLine().setLispEvaluator([this](HcDocument*, const std::wstring& e) { return lisp_->evaluateLine(e); });
   documentReactor_ = std::make_unique<DocumentReactor>(*lisp_);
   host.documents().addReactor(documentReactor_.get());
-  host.setParts(runtime::HostParts{lisp_.get(), &settings_, options.interaction, &messages_, options.ui});
+  host.setParts(runtime::HostParts{lisp_.get(), &settings_, options.interaction, &messages_, options.ui, options.input});
   monitorFactory_ = monitor::fileMonitorFactory(host.mainLoop());
   hcInstallFileMonitorFactory(monitorFactory_);
   voxInstallDbxBlockRefFactory(&dwgdb::createDrawingAccessor);

@@ -26,6 +26,7 @@ struct ReferenceHostOptions {
   std::string resourcesFolder;  // native folder that holds resources/voxfolio-messages.txt
   HcInteraction* interaction = nullptr;  // borrowed; null asks nobody
   HcUiHost* ui = nullptr;                // borrowed; null shows nothing
+  HcEditorInput* input = nullptr;        // borrowed; null answers no pick
   // The LISP core and the sibling modules' stand-ins; without them the interpreter knows only
   // its built-ins and no sibling is installed (tests that stand in for them one by one).
   bool standIns = true;

@@ -134,6 +134,7 @@ bool HeadlessDocManager::closeDocument(HcDocument* doc) {
   notify([&](HcDocManagerReactor& r) { r.documentToBeDestroyed(doc); });
   const std::unique_ptr<HeadlessDocument> closing = std::move(*it);
   documents_.erase(it);
+  locks_.erase(closing.get());
   if (!closing->isReadOnly() && closing->isTitled()) removeDrawingLock(*closing);
   if (current_ == closing.get()) current_ = nullptr;
   notify([&](HcDocManagerReactor& r) { r.documentDestroyed(closing->fileName()); });
@@ -148,6 +149,22 @@ bool HeadlessDocManager::activateDocument(HcDocument* doc) {
   current_ = it->get();
   notify([&](HcDocManagerReactor& r) { r.documentActivated(current_); });
   return true;
+}
+
+bool HeadlessDocManager::lockDocument(HcDocument* doc) {
+  if (!contains(doc)) return false;
+  ++locks_[doc];
+  return true;
+}
+
+void HeadlessDocManager::unlockDocument(HcDocument* doc) {
+  const auto it = locks_.find(doc);
+  if (it != locks_.end() && --it->second <= 0) locks_.erase(it);
+}
+
+int HeadlessDocManager::lockDepth(const HcDocument* doc) const {
+  const auto it = locks_.find(doc);
+  return it != locks_.end() ? it->second : 0;
 }
 
 void HeadlessDocManager::popResourceHandle() {

@@ -4,6 +4,7 @@
 // with ".dwl") beside it names the holder, and it is deleted when the document closes.
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,6 +63,10 @@ class HeadlessDocManager : public HcDocManager {
   // made current.
   HeadlessDocument* newDocument();
   bool activateDocument(HcDocument* doc) override;
+  bool lockDocument(HcDocument* doc) override;
+  void unlockDocument(HcDocument* doc) override;
+  // How many locks `doc` holds (0 when it is not locked).
+  int lockDepth(const HcDocument* doc) const;
   void pushResourceHandle() override { ++resourceDepth_; }
   void popResourceHandle() override;
 
@@ -102,6 +107,7 @@ class HeadlessDocManager : public HcDocManager {
   SendObserver sendObserver_;
   DrawingCheck drawingCheck_;
   std::wstring lastOpenFailure_;
+  std::map<const HcDocument*, int> locks_;
 };
 
 // The drawing lock file of a drawing: its path with the extension ".dwl".

@@ -41,6 +41,7 @@ void HeadlessHost::install() {
   runtime.interaction = parts_.interaction;
   runtime.messages = parts_.messages;
   runtime.ui = parts_.ui;
+  runtime.input = parts_.input;
   hcInstallHostRuntime(runtime);
 }
 

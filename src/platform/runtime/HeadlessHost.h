@@ -26,6 +26,7 @@ struct HostParts {
   HcInteraction* interaction = nullptr;
   HcMessageCatalog* messages = nullptr;
   HcUiHost* ui = nullptr;
+  HcEditorInput* input = nullptr;
 };
 
 class HeadlessHost {

@@ -310,7 +310,16 @@ void CProjectTree::doubleClick(HcNodeId id) {
     model_.setExpanded(id, !model_.isExpanded(id));
     return;
   }
-  if (model_.exists(id)) OnOpenItem(id);
+  if (!model_.exists(id)) return;
+  // A drawing opens only while the host is free to open it.
+  const HcDocManager* documents = hcDocManagerPtr();
+  const HcDocument* active = documents != nullptr ? documents->mdiActiveDocument() : nullptr;
+  if (hcHasDocument() && active == nullptr) return;
+  if (active != nullptr && !active->isQuiescent()) {
+    showBusyMessage();
+    return;
+  }
+  OnOpenItem(id);
 }
 
 void CProjectTree::key(HcKey key, unsigned modifiers) { OnKeyDown(key, modifiers); }

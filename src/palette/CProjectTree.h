@@ -21,6 +21,7 @@
 #include "locking/LockStatus.h"
 #include "palette/DrawingNodeText.h"
 #include "palette/ProjectTreeModel.h"
+#include "palette/TreeMenus.h"
 
 class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController {
  public:
@@ -128,10 +129,40 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   // ---- The palette's hooks ----
   // Asked to refresh the details and preview pane (after selection changes and rebuilds).
   void setDetailsRefresh(std::function<void()> refresh) { detailsRefresh_ = std::move(refresh); }
-  // The context menu at a screen point; the menus come with the tree's commands.
-  virtual void OnContextMenu(HcPoint /*point*/) {}
-  // A double click or Enter on a node that the tree does not handle itself.
-  virtual void OnOpenItem(HcNodeId /*item*/) {}
+
+  // ---- Context menus and their commands ----
+  // Shows the menu of the node the right button was pressed on (empty space without one) at a
+  // screen point, and runs the chosen command after the menu closed.
+  virtual void OnContextMenu(HcPoint point);
+  // The menu for a node's record (null: empty space), with its enabling rules; none for a record
+  // of another kind.
+  virtual std::optional<HcMenu> CreateContextMenu(const _itemdatastruct* record);
+  virtual void RunMenuCommand(unsigned command);
+  // A double click or Enter on a drawing node opens it.
+  virtual void OnOpenItem(HcNodeId item);
+  const std::wstring& copiedDrawing() const { return copiedDrawing_; }
+
+  // Project commands, on the context project.
+  virtual bool ProjectMenuActivate(const std::wstring& projectID);
+  virtual bool ProjectMenuClose(const std::wstring& projectID);
+  virtual bool ProjectMenuDescriptions(const std::wstring& projectID);
+  virtual bool ProjectMenuReorderDrawings(const std::wstring& projectID);
+  virtual bool ProjectMenuRemoveDrawings(const std::wstring& projectID);
+  virtual bool ProjectMenuSettings();
+  virtual bool OnProjectMenuSymbolLibs();
+  // Queues a command string (ending in a carriage return) to the current document, from the
+  // application context.
+  virtual void QueueCommand(const std::wstring& command);
+
+  // Drawing commands, on the selected drawings or the context drawing.
+  virtual void OnDrawingMenuOpen();
+  virtual bool DrawingMenuOpen(const std::wstring& path);
+  virtual bool VoxContextOpenDocument(const std::wstring& path, _lockStatus status);
+  virtual void OnDrawingMenuClose();
+  virtual bool DrawingMenuRemove(const std::wstring& projectID, const std::vector<std::wstring>& paths);
+  virtual bool DrawingMenuProperties();
+  virtual bool DrawingPropsMenuCompare();
+  virtual bool DrawingPropsMenuCopy();
 
   // ---- HcTreeController ----
   std::vector<HcNodeId> roots() const override;
@@ -182,6 +213,11 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   // Renames the file and the project entry; the new path when both were renamed.
   std::optional<std::wstring> finishRename(const RenameSession& session, const std::wstring& newName);
   HcNodeId pageTarget(HcNodeId from, bool down) const;
+  vox::palette::MenuFacts menuFacts(const _itemdatastruct* record) const;
+  // The selected drawings (several) or the context drawing, in visible order.
+  std::vector<HcNodeId> commandDrawings() const;
+  bool queueForDrawing(const wchar_t* command);
+  static void showBusyMessage();
 
   vox::palette::ProjectTreeModel model_;
   HcTreeViewPort* viewPort_ = nullptr;
@@ -200,6 +236,9 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   HcNodeId lastExtended_ = 0;
   bool renamePending_ = false;
   HcNodeId closingItem_ = 0;
+  HcNodeId rightClickItem_ = 0;  // the node under the last right press, 0 for empty space
+  bool inContextMenu_ = false;
+  std::wstring copiedDrawing_;
   std::optional<HcPoint> rightClickPoint_;
   bool labelEditing_ = false;
   bool allowLeftClickRename_ = true;

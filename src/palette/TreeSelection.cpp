@@ -122,6 +122,7 @@ void CProjectTree::OnLeftButtonDown(HcNodeId item, HcHitPart part, unsigned modi
 }
 
 void CProjectTree::OnRightButtonDown(HcNodeId item, HcPoint point) {
+  rightClickItem_ = model_.exists(item) ? item : 0;
   if (item != 0 && GetSelectedCount() > 1 && model_.isSelected(item)) {
     rightClickPoint_ = point;
     return;

@@ -1,8 +1,12 @@
 #include "QtInteraction.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 #include "StudioTexts.h"
 #include "platform/os/NativePath.h"
@@ -87,6 +91,39 @@ std::optional<std::wstring> QtInteraction::chooseFile(const std::wstring& title,
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return modulePath(dialog.selectedFiles().front());
+}
+
+std::optional<std::vector<std::wstring>> QtInteraction::chooseFiles(const std::wstring& title,
+                                                                   const std::wstring& startPath,
+                                                                   const std::wstring& filter) {
+  QFileDialog dialog(parent_, QString::fromStdWString(title), nativeText(startPath));
+  dialog.setObjectName(QStringLiteral("hostFilesDialog"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  const QStringList filters = qtNameFilters(filter);
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  std::vector<std::wstring> files;
+  for (const QString& file : dialog.selectedFiles()) files.push_back(modulePath(file));
+  return files;
+}
+
+// A report: the text in a read-only edit area the user can select and copy from.
+void QtInteraction::showReport(const std::wstring& text, const std::wstring& caption, HcIcon /*icon*/) {
+  QDialog dialog(parent_);
+  dialog.setObjectName(QStringLiteral("hostReportDialog"));
+  dialog.setWindowTitle(QString::fromStdWString(caption));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* area = new QPlainTextEdit(QString::fromStdWString(text), &dialog);
+  area->setObjectName(QStringLiteral("reportText"));
+  area->setReadOnly(true);
+  area->setMinimumSize(480, 240);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  layout->addWidget(area);
+  layout->addWidget(buttons);
+  dialog.exec();
 }
 
 std::optional<std::wstring> QtInteraction::chooseFolder(const std::wstring& title, const std::wstring& startFolder) {

@@ -17,6 +17,9 @@ class QtInteraction : public HcInteraction {
   void setParent(QWidget* parent) { parent_ = parent; }
 
   HcAnswer messageBox(const std::wstring& text, const std::wstring& caption, HcIcon icon, HcButtons buttons) override;
+  std::optional<std::vector<std::wstring>> chooseFiles(const std::wstring& title, const std::wstring& startPath,
+                                                       const std::wstring& filter) override;
+  void showReport(const std::wstring& text, const std::wstring& caption, HcIcon icon) override;
   std::optional<std::wstring> chooseFile(const std::wstring& title, const std::wstring& startPath,
                                          const std::wstring& filter, bool forSaving) override;
   std::optional<std::wstring> chooseFolder(const std::wstring& title, const std::wstring& startFolder) override;

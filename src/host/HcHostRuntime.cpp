@@ -2,6 +2,7 @@
 
 #include "host/HcHostRuntime.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cwchar>
 #include <vector>
@@ -79,6 +80,23 @@ bool hcCurrentDocumentQuiescent() {
 HcEventLoop* hcEventLoop() { return installed().loop; }
 HcSettingsStore* hcSettingsStore() { return installed().settings; }
 HcInteraction* hcInteraction() { return installed().interaction; }
+
+std::optional<std::vector<std::wstring>> HcInteraction::chooseFiles(const std::wstring& title, const std::wstring& startPath,
+                                                                    const std::wstring& filter) {
+  const std::optional<std::wstring> answer = chooseFile(title, startPath, filter, false);
+  if (!answer) return std::nullopt;
+  std::vector<std::wstring> files;
+  std::size_t start = 0;
+  while (start <= answer->size()) {
+    const std::size_t bar = std::min(answer->find(L'|', start), answer->size());
+    std::wstring file = answer->substr(start, bar - start);
+    file.erase(0, file.find_first_not_of(L' '));
+    file.erase(file.find_last_not_of(L' ') + 1);
+    if (!file.empty()) files.push_back(std::move(file));
+    start = bar + 1;
+  }
+  return files;
+}
 HcMessageCatalog* hcMessageCatalog() { return installed().messages; }
 HcDynamicLinker* hcrxDynamicLinker() { return installed().linker; }
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 enum class HcIcon { kNone, kInformation, kExclamation, kError, kQuestion };
 enum class HcButtons { kOk, kOkCancel, kYesNo, kYesNoCancel, kRetryCancel };
@@ -19,6 +20,14 @@ class HcInteraction {
                                                  const std::wstring& filter, bool forSaving) = 0;
   virtual std::optional<std::wstring> chooseFolder(const std::wstring& title, const std::wstring& startFolder) = 0;
   virtual std::optional<std::wstring> prompt(const std::wstring& text, const std::wstring& defaultValue) = 0;
+  // Several existing files to open, in the order chosen; empty when cancelled. A host that asks
+  // for one answer takes several paths separated by "|", a character no file name holds.
+  virtual std::optional<std::vector<std::wstring>> chooseFiles(const std::wstring& title, const std::wstring& startPath,
+                                                               const std::wstring& filter);
+  // A long text the user reads and may copy (a report), in a dialog with an edit area.
+  virtual void showReport(const std::wstring& text, const std::wstring& caption, HcIcon icon) {
+    messageBox(text, caption, icon, HcButtons::kOk);
+  }
 };
 
 // The installed service, or null.

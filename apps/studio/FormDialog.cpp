@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QTabBar>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -66,11 +66,15 @@ FormDialog::FormDialog(HcDialogController& controller, QWidget* parent)
   setWindowTitle(q(controller.title()));
   const std::vector<std::wstring> pages = controller.pages();
   if (!pages.empty()) {
-    tabs_ = new QTabBar(this);
-    for (const std::wstring& page : pages) tabs_->addTab(q(page));
+    tabs_ = new QTabWidget(this);
+    for (const std::wstring& page : pages) {
+      auto* host = new QWidget(tabs_);
+      new QVBoxLayout(host);
+      tabs_->addTab(host, q(page));
+    }
     tabs_->setCurrentIndex(controller.currentPage());
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { selectPage(index); });
-    layout_->addWidget(tabs_);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) { selectPage(index); });
+    layout_->addWidget(tabs_, 1);
   }
   controller_.setChangeListener([this] { refresh(); });
   rebuild();
@@ -93,14 +97,19 @@ void FormDialog::rebuild() {
   for (QWidget* old : {body_, static_cast<QWidget*>(buttons_)}) {
     if (old == nullptr) continue;
     old->hide();
-    layout_->removeWidget(old);
+    if (QLayout* holder = old->parentWidget()->layout()) holder->removeWidget(old);
     old->deleteLater();
   }
   fields_.clear();
-  body_ = new QWidget(this);
-  auto* form = new QFormLayout(body_);
-  for (const HcDialogField& field : controller_.fields()) addField(*form, field);
-  layout_->addWidget(body_, 1);
+  QWidget* host = fieldHost();
+  body_ = new QWidget(host);
+  auto* column = new QVBoxLayout(body_);
+  auto* ungrouped = new QFormLayout;
+  column->addLayout(ungrouped);
+  std::map<std::wstring, QFormLayout*> groups;
+  for (const HcDialogField& field : controller_.fields()) addField(formFor(field, *ungrouped, groups), field);
+  column->addStretch(1);
+  host->layout()->addWidget(body_);
   buttons_ = new QDialogButtonBox(this);
   for (const HcDialogButton& button : controller_.buttons()) {
     QPushButton* push = buttons_->addButton(q(button.text), QDialogButtonBox::ActionRole);
@@ -111,6 +120,24 @@ void FormDialog::rebuild() {
   }
   layout_->addWidget(buttons_);
   refresh();
+}
+
+QWidget* FormDialog::fieldHost() const {
+  QWidget* page = tabs_ != nullptr ? tabs_->widget(controller_.currentPage()) : nullptr;
+  return page != nullptr ? page : const_cast<FormDialog*>(this);
+}
+
+QFormLayout& FormDialog::formFor(const HcDialogField& field, QFormLayout& ungrouped,
+                                 std::map<std::wstring, QFormLayout*>& byGroup) {
+  if (field.group.empty()) return ungrouped;
+  QFormLayout*& form = byGroup[field.group];
+  if (form == nullptr) {
+    auto* frame = new QGroupBox(body_);
+    frame->setObjectName(q(L"group-" + field.group));
+    form = new QFormLayout(frame);
+    qobject_cast<QVBoxLayout*>(body_->layout())->addWidget(frame);
+  }
+  return *form;
 }
 
 void FormDialog::addField(QFormLayout& form, const HcDialogField& field) {

@@ -1,9 +1,11 @@
 #pragma once
 // A modal dialog drawn from a dialog controller: one widget per field (label, line, text box,
-// check box, radio group, drop-down list, list box, path with a browse button), the pages of a
-// property sheet as tabs, and the controller's buttons. Every edit goes to the controller at
-// once; the widgets then show what the controller holds. A button's outcome closes the dialog
-// with its result, or keeps it open with the controller's message and focus.
+// check box, radio group, drop-down list, list box, path with a browse button), the fields of
+// one group framed together, the pages of a property sheet as the tabs of a QTabWidget, and the
+// controller's buttons below. Every edit goes to the controller at once; the widgets then show
+// what the controller holds. A button's outcome closes the dialog with its result, or keeps it
+// open with the controller's message and focus. A tab the user clicks is shown only when the
+// controller lets the current page be left; otherwise the tab goes back and the message shows.
 
 #include <QDialog>
 
@@ -14,7 +16,7 @@
 
 class QDialogButtonBox;
 class QFormLayout;
-class QTabBar;
+class QTabWidget;
 class QVBoxLayout;
 
 namespace vox::studio {
@@ -38,12 +40,16 @@ class FormDialog : public QDialog {
   void rebuild();
   void refresh();
   void addField(QFormLayout& form, const HcDialogField& field);
+  // The form of the field's group, made (framed) on first use; `byGroup` holds those made.
+  QFormLayout& formFor(const HcDialogField& field, QFormLayout& ungrouped, std::map<std::wstring, QFormLayout*>& byGroup);
+  // Where the fields go: the current tab's page, or the dialog itself.
+  QWidget* fieldHost() const;
   void edited(const std::wstring& id, const std::wstring& value);
   void selectPage(int index);
   void follow(const HcDialogOutcome& outcome);
 
   HcDialogController& controller_;
-  QTabBar* tabs_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
   QWidget* body_ = nullptr;
   QVBoxLayout* layout_;
   QDialogButtonBox* buttons_ = nullptr;

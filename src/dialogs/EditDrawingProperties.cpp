@@ -65,7 +65,7 @@ class DrawingPropsEdit {
 
  private:
   bool prepareBlock();
-  DrawingSheetData readSheetData();
+  DrawingSheetData readSheetData(const core::TitleValues& titles);
   bool runSheet(CVoxCfgDrawingPropSheet& sheet);
   bool pick(CVoxCfgDrawingPropSheet& sheet);
   void pickInto(CVoxCfgDrawingPropSheet& sheet, DrawingPick kind);
@@ -87,14 +87,14 @@ class DrawingPropsEdit {
 bool DrawingPropsEdit::run() {
   if (m_savedFile && !m_session.lockDrawing()) return false;
   if (!m_session.openDatabase()) return false;
-  m_before.titles = {};
-  core::readTitleValues(m_session.db(), m_before.titles);
+  core::TitleValues titles;
+  core::readTitleValues(m_session.db(), titles);
   m_defaults.fillWithDefaults(m_session.project(), true);
   if (!prepareBlock()) return false;
   core::readDrawingSettings(m_session.db(), m_read, false);
   m_session.lockProject();
   m_session.lockDocument();
-  m_before = readSheetData();
+  m_before = readSheetData(titles);
   m_oldSheet = settingByTag(m_read, L"SHEET");
   CVoxCfgDrawingPropSheet sheet(m_before, m_read);
   if (!runSheet(sheet)) return false;
@@ -129,10 +129,10 @@ bool DrawingPropsEdit::prepareBlock() {
   return false;
 }
 
-DrawingSheetData DrawingPropsEdit::readSheetData() {
+DrawingSheetData DrawingPropsEdit::readSheetData(const core::TitleValues& titles) {
   DrawingSheetData data;
   data.fileName = os::fileName(m_session.path());
-  data.titles = m_before.titles;
+  data.titles = titles;
   if (const VoxPrmProject* project = m_session.project()) {
     if (const VoxPrmProjectManager* manager = GetProjectManager())
       manager->makeProjectPrettyNameFromID(m_session.projectID().c_str(), data.projectName);

@@ -1,6 +1,6 @@
 #pragma once
 // The module's host commands, group "VOXFolio", registered in table order under their local
-// names. The dialog commands say on the command line that their dialog is not available yet.
+// names. A dialog command whose dialog is not built yet says so on the command line.
 
 #include <string>
 #include <vector>

@@ -149,6 +149,10 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   virtual bool ProjectMenuReorderDrawings(const std::wstring& projectID);
   virtual bool ProjectMenuRemoveDrawings(const std::wstring& projectID);
   virtual bool ProjectMenuSettings();
+  virtual bool ProjectMenuAddDrawings(const std::wstring& projectID);
+  virtual bool ProjectMenuAddActiveDrawing(const std::wstring& projectID);
+  virtual bool ProjectMenuExceptionList();
+  virtual bool EmptySelectMenuOpenProject();
   virtual bool OnProjectMenuSymbolLibs();
   // Queues a command string (ending in a carriage return) to the current document, from the
   // application context.
@@ -163,6 +167,9 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   virtual bool DrawingMenuProperties();
   virtual bool DrawingPropsMenuCompare();
   virtual bool DrawingPropsMenuCopy();
+  virtual bool DrawingPropsMenuPaste();
+  virtual bool DrawingPropsMenuApplyProjDefaults();
+  virtual bool DrawingMenuReplace(const _projdatastruct& projectRecord, const std::wstring& oldPath);
 
   // ---- HcTreeController ----
   std::vector<HcNodeId> roots() const override;

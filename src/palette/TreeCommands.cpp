@@ -68,6 +68,16 @@ void CProjectTree::RunMenuCommand(unsigned command) {
     case kReorderDrawings: ProjectMenuReorderDrawings(projectID); return;
     case kRemoveDrawings: ProjectMenuRemoveDrawings(projectID); return;
     case kProjectSettings: ProjectMenuSettings(); return;
+    case kAddDrawings: ProjectMenuAddDrawings(projectID); return;
+    case kAddActiveDrawing: ProjectMenuAddActiveDrawing(projectID); return;
+    case kExceptionList: ProjectMenuExceptionList(); return;
+    case kOpenProject: EmptySelectMenuOpenProject(); return;
+    case kPasteDrawingProperties: DrawingPropsMenuPaste(); return;
+    case kApplyProjectDefaults: DrawingPropsMenuApplyProjDefaults(); return;
+    case kReplaceDrawing:
+      if (const DrawingNode* drawing = model_.drawing(contextItem_); drawing != nullptr && GetProjectDataForItem(contextItem_))
+        DrawingMenuReplace(*GetProjectDataForItem(contextItem_), drawing->record->path);
+      return;
     case kOpenDrawing: OnDrawingMenuOpen(); return;
     case kCloseDrawing: OnDrawingMenuClose(); return;
     case kRemoveDrawing: {

@@ -173,5 +173,54 @@ TEST_F(TreeCommands, OpeningADrawingInUseAsksAndAMissingOneOnlyReports) {
   EXPECT_EQ(host().documents().documentCount(), 2);
 }
 
+TEST_F(TreeCommands, AddingDrawingsSkipsListedAndMissingFilesAndShowsTheRestAtOnce) {
+  writeNative(temp.native("P/New1.dwg"), emptyDrawing());
+  writeNative(temp.native("P/notes.txt"), "x");
+  answers.queueReply(drawingPath("P", "A.dwg") + L"|" + drawingPath("P", "New1.dwg") + L"|" + drawingPath("P", "notes.txt") +
+                     L"|" + drawingPath("P", "Missing.dwg"));
+  answers.queueAnswer(HcAnswer::kOk);  // the missing file's warning
+  EXPECT_TRUE(tree->ProjectMenuAddDrawings(projectP));
+  EXPECT_NE(projectText("P").find("New1.dwg"), std::string::npos) << projectText("P");
+  EXPECT_EQ(projectText("P").find("notes.txt"), std::string::npos);
+  EXPECT_NE(tree->GetDrawingItem(drawingPath("P", "New1.dwg")), 0u) << "the tree shows it at once";
+  EXPECT_EQ(drawings("P").size(), 4u) << "A.dwg is not added twice";
+  int warnings = 0;
+  for (const interaction::Question& question : answers.asked())
+    if (question.text.find(L"does not exist") != std::wstring::npos) {
+      ++warnings;
+      EXPECT_NE(question.text.find(L"Missing.dwg"), std::wstring::npos);
+    }
+  EXPECT_EQ(warnings, 1) << "a warning for the missing file only";
+
+  answers.queueReply(drawingPath("P", "B.dwg"));
+  EXPECT_FALSE(tree->ProjectMenuAddDrawings(projectP)) << "only listed files: nothing added";
+  answers.queueReply(std::nullopt);
+  EXPECT_FALSE(tree->ProjectMenuAddDrawings(projectP)) << "cancelled";
+  EXPECT_EQ(siblings()->log().count(L"LispCheckFileLockStatusAndLock"), siblings()->log().count(L"LispUpdUnlockFiles"))
+      << "every lock released";
+}
+
+TEST_F(TreeCommands, AddingWithTheProjectDefaultsAsksAndCancelAddsNothing) {
+  openDrawing(L"Other.dwg");
+  writeNative(temp.native("P/New2.dwg"), emptyDrawing());
+  answers.queueReply(drawingPath("P", "New2.dwg"));
+  answers.queueAnswer(HcAnswer::kCancel);
+  EXPECT_FALSE(tree->ProjectMenuAddDrawings(projectP));
+  EXPECT_EQ(projectText("P").find("New2.dwg"), std::string::npos);
+  answers.queueReply(drawingPath("P", "New2.dwg"));
+  answers.queueAnswer(HcAnswer::kNo);
+  EXPECT_TRUE(tree->ProjectMenuAddDrawings(projectP));
+  EXPECT_NE(projectText("P").find("New2.dwg"), std::string::npos);
+}
+
+TEST_F(TreeCommands, TheExceptionListReportsDrawingsWhoseSettingsDifferFromTheProjects) {
+  tree->setContextItem(project("P"));
+  EXPECT_TRUE(tree->ProjectMenuExceptionList());
+  ASSERT_EQ(answers.asked().size(), 1u);
+  EXPECT_NE(answers.asked()[0].text.find(L"default settings"), std::wstring::npos)
+      << "drawings without a settings block are no exceptions: " << answers.asked()[0].text;
+  EXPECT_NE(answers.asked()[0].caption.find(L"P"), std::wstring::npos);
+}
+
 }  // namespace
 }  // namespace vox::test

@@ -1,6 +1,9 @@
 #include "dialogs/CVoxCfgProjPropSettingsPage.h"
 
+#include <algorithm>
+
 #include "dialogs/PageTexts.h"
+#include "host/HcInteraction.h"
 #include "platform/os/CaseMapping.h"
 #include "records/VoxPrmMiscProjSettings.h"
 
@@ -114,6 +117,20 @@ void CVoxCfgProjPropSettingsPage::store(VoxCfgDrawingSettings& settings, VoxPrmM
   if (misc != nullptr && choice(L"position") == 0 && m_loadedPosition != 0) {
     misc->setValue(kPositionIndex, static_cast<const int*>(nullptr));
   }
+}
+
+bool CVoxCfgProjPropSettingsPage::browse(const std::wstring& id) {
+  const std::vector<HcDialogField> shown = fields();
+  const auto field = std::find_if(shown.begin(), shown.end(), [&](const HcDialogField& f) { return f.id == id; });
+  if (field == shown.end() || field->kind != HcFieldKind::kPath || !field->enabled) return false;
+  HcInteraction* interaction = hcInteraction();
+  if (interaction == nullptr) return true;
+  const bool folder = id == L"schematic-libraries" || id == L"panel-libraries";
+  const std::optional<std::wstring> chosen =
+      folder ? interaction->chooseFolder(field->label, field->value)
+             : interaction->chooseFile(field->label, field->value, pageText(L"filter-all-files"), false);
+  if (chosen) setField(id, *chosen);
+  return true;
 }
 
 void CVoxCfgProjPropSettingsPage::refreshEnabled() { setEnabled(L"code-standard", !m_standards.empty()); }

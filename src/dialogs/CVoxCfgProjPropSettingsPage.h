@@ -30,6 +30,9 @@ class CVoxCfgProjPropSettingsPage : public vox::dialogs::SettingsPage {
 
   void load(const VoxCfgDrawingSettings& settings, const VoxPrmMiscProjSettings* misc) override;
   std::vector<HcDialogField> fields() const override;
+  // The library fields ask for a folder, the other path fields for a file; a cancelled choice
+  // leaves the field as it was.
+  bool browse(const std::wstring& id) override;
   void store(VoxCfgDrawingSettings& settings, VoxPrmMiscProjSettings* misc) const override;
 
  protected:

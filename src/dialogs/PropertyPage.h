@@ -50,6 +50,9 @@ class PropertyPage {
   virtual std::vector<HcDialogField> fields() const = 0;
   // As the user would: false for an unknown or disabled field, or a choice not offered.
   virtual bool setField(const std::wstring& id, const std::wstring& value) = 0;
+  // A path field's browse button: asks the user for the path and sets the field. False when the
+  // field has no browse button.
+  virtual bool browse(const std::wstring& /*id*/) { return false; }
 
   // Checks the page before it is left or the sheet accepted. A check may also put a field back
   // to a sound value (a format without its number placeholder). Nothing when the page may be left.

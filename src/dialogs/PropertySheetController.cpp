@@ -71,6 +71,11 @@ bool PropertySheetController::setField(const std::wstring& id, const std::wstrin
   return current != nullptr && wasShown(m_current) && current->setField(id, value);
 }
 
+bool PropertySheetController::browse(const std::wstring& id) {
+  PropertyPage* current = page(m_current);
+  return current != nullptr && wasShown(m_current) && current->browse(id);
+}
+
 std::vector<HcDialogButton> PropertySheetController::buttons() const {
   return {{L"ok", pageText(L"button-ok"), true, true},
           {L"cancel", pageText(L"button-cancel"), true, false},

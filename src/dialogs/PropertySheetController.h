@@ -47,6 +47,7 @@ class PropertySheetController : public HcDialogController {
   HcDialogOutcome selectPage(int index) override;
   std::vector<HcDialogField> fields() const override;
   bool setField(const std::wstring& id, const std::wstring& value) override;
+  bool browse(const std::wstring& id) override;
   std::vector<HcDialogButton> buttons() const override;
   HcDialogOutcome press(const std::wstring& buttonId) override;
 

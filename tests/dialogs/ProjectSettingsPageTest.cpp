@@ -6,6 +6,8 @@
 
 #include "PageFixture.h"
 #include "dialogs/PageTexts.h"
+#include "host/HcHostRuntime.h"
+#include "platform/interaction/ScriptedInteraction.h"
 
 namespace vox::dialogs::test {
 namespace {
@@ -23,6 +25,13 @@ std::wstring miscValue(const VoxPrmMiscProjSettings& misc, int index) {
 
 class ProjectSettingsPageTest : public PageTest {
  protected:
+  void SetUp() override {
+    PageTest::SetUp();
+    HcHostRuntime runtime = hcHostRuntime();
+    runtime.interaction = &answers;
+    hcInstallHostRuntime(runtime);
+  }
+  interaction::ScriptedInteraction answers;
   CVoxCfgProjPropSettingsPage page{kStandards, L"\\home\\u\\Demo\\DEMO.wdp"};
   VoxCfgDrawingSettings settings = fullSettings();
 };
@@ -147,6 +156,24 @@ TEST_F(ProjectSettingsPageTest, ThePageShowsTheProjectFileReadOnlyAndItsTextsCom
   }
   EXPECT_EQ(field(page, L"schematic-libraries").kind, HcFieldKind::kPath);
   EXPECT_EQ(field(page, L"catalog-own-file").value, L"1") << "23 set to 23 reads as checked";
+}
+
+TEST_F(ProjectSettingsPageTest, BrowsingAsksForAFolderOrAFileAndACancelKeepsTheField) {
+  const VoxPrmMiscProjSettings misc = fullMisc();
+  page.load(settings, &misc);
+  answers.queueReply(L"C:\\Lib\\Schematic");
+  EXPECT_TRUE(page.browse(L"schematic-libraries"));
+  answers.queueReply(std::nullopt);
+  EXPECT_TRUE(page.browse(L"catalog-file"));
+  EXPECT_FALSE(page.browse(L"position")) << "no browse button";
+  ASSERT_EQ(answers.asked().size(), 2u);
+  EXPECT_EQ(answers.asked()[0].kind, interaction::QuestionKind::kChooseFolder);
+  EXPECT_EQ(answers.asked()[0].caption, L"1") << "starting from the field's value";
+  EXPECT_EQ(answers.asked()[1].kind, interaction::QuestionKind::kChooseFile);
+  VoxPrmMiscProjSettings out(misc);
+  page.store(settings, &out);
+  EXPECT_EQ(changedIndices(misc, out), Indices{1});
+  EXPECT_EQ(miscValue(out, 1), L"C:\\Lib\\Schematic");
 }
 
 }  // namespace

@@ -96,9 +96,12 @@ TEST_F(ProjectProperties, TheFirstPositionEntryClearsSetting31InTheProjectFile) 
   ASSERT_TRUE(manager().reReadProject(projectID.c_str()));
   CVoxCfgProjPropSheet sheet(manager(), projectID);
   ASSERT_TRUE(sheet.setField(L"position", dialogs::pageText(L"choice-position-none")));
+  answers.queueReply(L"C:\\Catalog\\own.mdb");
+  EXPECT_TRUE(sheet.browse(L"catalog-file")) << "the page's browse button through the sheet";
   EXPECT_EQ(pressed(sheet, L"ok"), kHcDialogOk);
   const std::string after = projectFile();
-  EXPECT_TRUE(after.starts_with("*[1]Plant\r\n+[32]1\r\n?[0]")) << "no line of 31 left:\n" << after;
+  EXPECT_TRUE(after.starts_with("*[1]Plant\r\n+[24]C:\\Catalog\\own.mdb\r\n+[32]1\r\n?[0]"))
+      << "no line of 31 left:\n" << after;
   int value = 0;
   EXPECT_EQ(project().getMiscProjSettings().getValue(31, value), VoxPrmMiscProjSettings::kNotSet);
 }

@@ -58,6 +58,11 @@ void CProjectTree::HookProjectEvents() {
   events.projectSetActive.subscribe(this, &CProjectTree::onProjectSetActive);
   events.projectReRead.subscribe(this, &CProjectTree::onProjectReRead);
   events.drawingActivate.subscribe(this, &CProjectTree::onDrawingActivate);
+  events.projectAddDrawing.subscribe(this, &CProjectTree::onAddDrawing);
+  events.projectAddDrawings.subscribe(this, &CProjectTree::onAddOrRemoveDrawings);
+  events.projectRemoveDrawing.subscribe(this, &CProjectTree::onRemoveDrawing);
+  events.projectRemoveDrawings.subscribe(this, &CProjectTree::onAddOrRemoveDrawings);
+  events.projectReplaceDrawing.subscribe(this, &CProjectTree::onReplaceDrawing);
   eventsHooked_ = true;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // The project tree of the palette's project tab: one node per open project (the active one
 // first and bold), under each one node per drawing entry in project order, the drawing that is
-// active in the host bold. It follows the project manager through the project events, keeps
-// its own multi-selection of drawings (never a project together with drawings, never drawings
-// of two projects by a range), renames a drawing file from its label, and gives the status and
-// details texts of the selected node. A host draws it through HcTreeController; the view port
+// active in the host bold. It follows the project manager through the project events (changes
+// of a drawing list included, so they show at once), keeps its own multi-selection of drawings
+// (never a project together with drawings, never drawings of two projects by a range), renames
+// a drawing file from its label, offers the context menus and their commands, and gives the
+// status and details texts of the selected node. A host draws it through HcTreeController; the view port
 // answers what only the drawn tree knows (first visible node, page size).
 //
 // The operations keep the names the rest of the module and derived trees use; the drawing
@@ -99,6 +100,9 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   void onProjectSetActive(const std::wstring& projectID);
   virtual void onProjectReRead(const std::wstring& projectID);
   void onDrawingActivate(const std::wstring& path);
+  // A project's drawing list changed through the manager (added, removed or replaced entries):
+  // its nodes are rebuilt as after a re-read, without reading the file again.
+  void onProjectDrawingsChanged(const std::wstring& projectID);
 
   // ---- Selection ----
   int SelectItemEx(HcNodeId item, bool keepIfSame);
@@ -208,6 +212,13 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
     ~RenameSession();
   };
   void sortRoots(const std::wstring& activeID);
+  void rebuildProject(const std::wstring& projectID);
+  void onAddDrawing(const std::wstring& id, const VoxPrmFileDetails&) { onProjectDrawingsChanged(id); }
+  void onAddOrRemoveDrawings(const std::wstring& id, const std::vector<VoxPrmFileDetails>&) { onProjectDrawingsChanged(id); }
+  void onRemoveDrawing(const std::wstring& id, const std::wstring&, bool) { onProjectDrawingsChanged(id); }
+  void onReplaceDrawing(const std::wstring& id, const std::wstring&, const std::wstring&, bool) {
+    onProjectDrawingsChanged(id);
+  }
   std::wstring projectIdOf(HcNodeId item) const;
   std::wstring scratchDatabasePath(const std::wstring& projectID) const;
   void fixAnchor(HcNodeId item);

@@ -164,7 +164,6 @@ bool CProjectTree::ProjectMenuAddDrawings(const std::wstring& projectID) {
   followUpChangedDrawings(changed);
   const bool done = !added.empty() && manager->addFilesToProject(added, projectID.c_str(), true, false);
   projectLock.release();
-  if (done) Refresh();
   return done;
 }
 
@@ -192,7 +191,6 @@ bool CProjectTree::ProjectMenuAddActiveDrawing(const std::wstring& projectID) {
   entry.fileName = path;
   const bool done = manager->addFileToProject(entry, projectID.c_str(), true, false);
   projectLock.release();
-  if (done) Refresh();
   return done;
 }
 
@@ -241,7 +239,6 @@ bool CProjectTree::DrawingMenuReplace(const _projdatastruct& projectRecord, cons
     changeDrawings({newPath}, [project](VoxDbxBlockRef& db) { return vox::core::updateDrawingFromProject(db, project, false); });
   drawingLock.release();
   projectLock.release();
-  if (replaced) Refresh();
   return replaced;
 }
 

@@ -152,7 +152,11 @@ void CProjectTree::BoldNewActiveDrawing(const std::wstring* path) {
 
 // ---- Re-read ----
 
-void CProjectTree::onProjectReRead(const std::wstring& projectID) {
+void CProjectTree::onProjectReRead(const std::wstring& projectID) { rebuildProject(projectID); }
+
+void CProjectTree::onProjectDrawingsChanged(const std::wstring& projectID) { rebuildProject(projectID); }
+
+void CProjectTree::rebuildProject(const std::wstring& projectID) {
   const HcNodeId item = GetProjectItem(projectID);
   if (labelEditing_ || item == 0) return;
   SaveReReadFirstVisItems();

@@ -250,14 +250,11 @@ bool CProjectTree::DrawingMenuRemove(const std::wstring& projectID, const std::v
                                                  : std::wstring();
   const bool removed = manager->removeFilesFromProject(paths, projectID.c_str());
   if (removed && caretRemoved) {
-    Refresh();  // the tree shows the removal at once, not only after the file's re-read
     if (const HcNodeId target = neighbour.empty() ? 0 : GetDrawingItem(neighbour)) {
       ClearSelection(false);
       model_.setCaret(target);
       anchor_ = target;
     }
-  } else if (removed) {
-    Refresh();
   }
   LispUpdUnlockFiles(locked);
   return removed;

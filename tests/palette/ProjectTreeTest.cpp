@@ -228,5 +228,20 @@ TEST_F(Tree, TheLastSavedByComesFromTheDrawingUnlessAnotherUserHasItOpen) {
                                                                     << details;
 }
 
+TEST_F(Tree, ChangesOfTheDrawingListThroughTheManagerShowAtOnceKeepingTheSelection) {
+  makeTree();
+  const std::wstring p = openProject("P", {"A.dwg", "B.dwg", "C.dwg"}, true);
+  tree->setExpanded(project("P"), true);
+  tree->SelectMultiple(drawing("P", "C.dwg"), kHcNoModifier, {});
+  ASSERT_TRUE(manager.removeFileFromProject(drawingPath("P", "A.dwg"), p.c_str()));
+  EXPECT_EQ(selection("P"), L"P B.dwg [^C.dwg]");
+  writeNative(temp.native("P/D.dwg"), emptyDrawing());
+  VoxPrmFileDetails entry;
+  entry.fileName = drawingPath("P", "D.dwg");
+  ASSERT_TRUE(manager.addFileToProject(entry, p.c_str(), false, true));
+  ASSERT_TRUE(manager.replaceFileInProject(drawingPath("P", "B.dwg"), drawingPath("P", "A.dwg"), p.c_str()));
+  EXPECT_EQ(selection("P"), L"P A.dwg [^C.dwg] D.dwg");
+}
+
 }  // namespace
 }  // namespace vox::test

@@ -128,7 +128,8 @@ bool CProjectTree::ProjectMenuAddDrawings(const std::wstring& projectID) {
                              : std::nullopt;
   if (!chosen) return false;
   std::vector<std::wstring> files;
-  for (const std::wstring& file : *chosen) {
+  for (const std::wstring& answer : *chosen) {
+    const std::wstring file = vox::os::toBackslashes(answer);
     if (!vox::os::iequals(vox::os::extension(file), L".dwg")) continue;
     if (!vox::os::fileExists(file)) {
       warn(text(kNoFileText, {file}));

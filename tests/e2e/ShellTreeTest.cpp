@@ -73,5 +73,22 @@ TEST_F(ShellTree, TheSampleAndASecondProjectAreShownSelectedAndRenamed) {
     EXPECT_NE(entry.path().extension(), ".FLL") << "a lock file was left: " << entry.path();
 }
 
+TEST_F(ShellTree, ADrawingIsRemovedAndTwoAreAddedThroughTheMenusAndTheFileDialog) {
+  fs::copy_file(temp.native("Demo/DEMO001.dwg"), temp.native("Demo/NEW1.dwg"));
+  fs::copy_file(temp.native("Demo/DEMO001.dwg"), temp.native("Demo/NEW2.dwg"));
+  const std::string demo = temp.native("Demo/DEMO.wdp");
+  const std::string out =
+      run({"OPEN " + temp.native("Demo/DEMO001.dwg"), "(vox_openproject \"" + demo + "\" 1)", "Voxnav",
+           "palette expand DEMO", "palette menu DEMO002.dwg", "palette menu DEMO"},
+          {"225", "212", temp.native("Demo/NEW1.dwg") + "|" + temp.native("Demo/NEW2.dwg"), "No", "Cancel"});
+  EXPECT_TRUE(has(out, "menu drawing: chose 225\n")) << out;
+  EXPECT_TRUE(has(out, "      DEMO001.dwg {bold}\n      DEMO003.dwg {caret} {selected}\n"))
+      << "the removed drawing's next sibling is the caret:\n" << out;
+  EXPECT_TRUE(has(out, "      NEW1.dwg\n      NEW2.dwg\n")) << out;
+  const std::string project = readNative(demo);
+  EXPECT_FALSE(has(project, "DEMO002")) << project;
+  EXPECT_TRUE(has(project, "\nNEW1.dwg") && has(project, "\nNEW2.dwg")) << project;
+}
+
 }  // namespace
 }  // namespace vox::test

@@ -173,6 +173,7 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   virtual bool DrawingPropsMenuCopy();
   virtual bool DrawingPropsMenuPaste();
   virtual bool DrawingPropsMenuApplyProjDefaults();
+  virtual bool DrawingMenuCopyTo();
   virtual bool DrawingMenuReplace(const _projdatastruct& projectRecord, const std::wstring& oldPath);
 
   // ---- HcTreeController ----

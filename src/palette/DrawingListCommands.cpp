@@ -9,11 +9,14 @@
 #include "core/DrawingSettingsBlock.h"
 #include "core/VoxPrmProjectManager.h"
 #include "host/HcDocument.h"
+#include "host/HcHostServices.h"
+#include "host/HcUiHost.h"
 #include "host/HcInteraction.h"
 #include "host/ResourceText.h"
 #include "host/VoxDbxBlockRef.h"
 #include "host/VoxUtils.h"
 #include "palette/CProjectTree.h"
+#include "palette/CVoxPrmFileOpenHostDlg.h"
 #include "platform/os/CaseMapping.h"
 #include "platform/os/Files.h"
 #include "platform/os/WinPath.h"
@@ -25,7 +28,7 @@ enum : unsigned {
   kUnreadableText = 571, kNoBlockText = 572, kNoExceptionsText = 573, kExceptionCaption = 574, kDrawingLabel = 575,
   kStatusLabel = 410, kFolderLabel = 414, kAddCaption = 579, kOpenProjectCaption = 581, kReplaceCaption = 582,
   kDrawingFilter = 584, kProjectFilter = 585, kAnyFilter = 586, kNotChangedText = 587, kSameNameText = 173,
-  kSameNameCaption = 174
+  kSameNameCaption = 174, kCouldNotLockText = 578, kReplaceFileText = 588, kCopyFailedText = 589
 };
 
 std::wstring text(unsigned id, const std::vector<std::wstring>& inserts = {}) { return vox::host::resourceText(id, inserts); }
@@ -241,6 +244,53 @@ bool CProjectTree::DrawingMenuReplace(const _projdatastruct& projectRecord, cons
   drawingLock.release();
   projectLock.release();
   return replaced;
+}
+
+bool CProjectTree::DrawingMenuCopyTo() {
+  VoxPrmProjectManager* manager = GetProjectManager();
+  const DrawingNode* drawing = model_.drawing(contextItem_);
+  if (manager == nullptr || drawing == nullptr) return false;
+  const std::wstring source = drawing->record->path;
+  // The open projects, the active one first.
+  std::wstring active;
+  manager->getActiveProjectID(active);
+  std::vector<CVoxPrmFileOpenHostDlg::Project> projects;
+  for (int i = 0; i < manager->getProjectCount(); ++i) {
+    const std::wstring id = manager->getProject(i)->getProjectID();
+    std::wstring name;
+    manager->makeProjectPrettyNameFromID(id.c_str(), name);
+    const auto at = vox::os::iequals(id, active) ? projects.begin() : projects.end();
+    projects.insert(at, {id, name});
+  }
+  CVoxPrmFileOpenHostDlg dialog(source, projects);
+  if (hcRunDialog(dialog) != kHcDialogOk) return false;
+  const HcAnswer answer = ask(text(kApplyDefaultsText), HcButtons::kYesNoCancel);
+  if (answer == HcAnswer::kCancel) return false;
+  const std::wstring targetID = dialog.projectID();
+  const VoxPrmProject* target = manager->getProject(targetID.c_str());
+  HeldLocks projectLock;
+  if (target == nullptr || !projectLock.lockProject(targetID)) {
+    hcutPrintf(L"\n%s", text(kCouldNotLockText, {targetID}).c_str());
+    return false;
+  }
+  const std::wstring path = vox::os::toBackslashes(dialog.path());
+  if (!vox::os::iequals(path, source)) {
+    // Another file of that name is replaced only when the user says so.
+    if (vox::os::pathExists(path) && ask(text(kReplaceFileText, {path, source}), HcButtons::kYesNo, HcIcon::kExclamation) != HcAnswer::kYes)
+      return false;
+    vox::os::OsError error;
+    if (!vox::os::copyFile(source, path, true, &error)) {
+      warn(text(kCopyFailedText, {source, path, error.message}));
+      return false;
+    }
+    vox::os::setReadOnly(path, false);
+  }
+  if (answer == HcAnswer::kYes)
+    changeDrawings({path}, [target](VoxDbxBlockRef& db) { return vox::core::updateDrawingFromProject(db, target, false); });
+  VoxPrmFileDetails entry = drawing->record->details;
+  entry.fileName = path;
+  manager->addFileToProject(entry, targetID.c_str(), true, false);
+  return true;
 }
 
 bool CProjectTree::ProjectMenuExceptionList() {

@@ -88,6 +88,7 @@ void CProjectTree::RunMenuCommand(unsigned command) {
       return;
     }
     case kRenameDrawing: RenameTreeItem(contextItem_); return;
+    case kCopyDrawingTo: DrawingMenuCopyTo(); return;
     case kDrawingProperties: DrawingMenuProperties(); return;
     case kCompareWithProject: DrawingPropsMenuCompare(); return;
     case kCopyDrawingProperties: DrawingPropsMenuCopy(); return;

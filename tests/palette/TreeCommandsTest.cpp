@@ -24,13 +24,14 @@ class MenuUi : public HcUiHost {
     if (whileShown) whileShown();
     return answer;
   }
-  int runDialog(HcDialogController&) override { return kHcDialogCancel; }
+  int runDialog(HcDialogController& dialog) override { return dialogs ? dialogs(dialog) : kHcDialogCancel; }
   unsigned doubleClickMs() const override { return 500; }
   bool textFits(const std::wstring&, int) const override { return true; }
 
   std::vector<HcMenu> shown;
   std::optional<unsigned> answer;
   std::function<void()> whileShown;
+  std::function<int(HcDialogController&)> dialogs;
 };
 
 class TreeCommands : public TreeFixture {
@@ -220,6 +221,34 @@ TEST_F(TreeCommands, TheExceptionListReportsDrawingsWhoseSettingsDifferFromThePr
   EXPECT_NE(answers.asked()[0].text.find(L"default settings"), std::wstring::npos)
       << "drawings without a settings block are no exceptions: " << answers.asked()[0].text;
   EXPECT_NE(answers.asked()[0].caption.find(L"P"), std::wstring::npos);
+}
+
+TEST_F(TreeCommands, CopyDrawingToCopiesIntoTheChosenProjectAndAsksBeforeReplacingAFile) {
+  const auto copyTo = [&](const std::wstring& path, const std::wstring& project) {
+    ui.dialogs = [=](HcDialogController& dialog) {
+      EXPECT_EQ(dialog.fields().at(1).choices, (std::vector<std::wstring>{L"P", L"Q"})) << "the active project first";
+      EXPECT_TRUE(dialog.setField(L"path", path));
+      EXPECT_TRUE(dialog.setField(L"project", project));
+      return dialog.press(L"ok").closed ? kHcDialogOk : kHcDialogCancel;
+    };
+    tree->setContextItem(drawing("P", "A.dwg"));
+    return tree->DrawingMenuCopyTo();
+  };
+  answers.queueAnswer(HcAnswer::kNo);  // the drawings keep their settings
+  EXPECT_TRUE(copyTo(drawingPath("Q", "A-copy.dwg"), L"Q"));
+  EXPECT_TRUE(std::filesystem::exists(temp.native("Q/A-copy.dwg")));
+  EXPECT_NE(projectText("Q").find("A-copy.dwg"), std::string::npos) << projectText("Q");
+
+  writeNative(temp.native("Q/Taken.dwg"), "keep me");
+  answers.queueAnswer(HcAnswer::kNo);
+  answers.queueAnswer(HcAnswer::kNo);  // do not replace Taken.dwg
+  EXPECT_FALSE(copyTo(drawingPath("Q", "Taken.dwg"), L"Q"));
+  EXPECT_EQ(readNative(temp.native("Q/Taken.dwg")), "keep me");
+
+  answers.queueAnswer(HcAnswer::kNo);
+  EXPECT_TRUE(copyTo(drawingPath("P", "A.dwg"), L"Q")) << "its own path: no copy, the entry still added";
+  EXPECT_NE(projectText("Q").find("P\\A.dwg"), std::string::npos) << projectText("Q");
+  EXPECT_EQ(siblings()->log().count(L"LispCheckFileLockStatusAndLock"), siblings()->log().count(L"LispUpdUnlockFiles"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <filesystem>
 
 #include "platform/os/NativePath.h"
 #include "platform/os/WinPath.h"
@@ -83,6 +84,16 @@ bool removeFile(const std::wstring& path, OsError* error) {
   if (!native) return fail(error, ENOENT);
   if (::unlink(native->c_str()) != 0) return fail(error, errno);
   return true;
+}
+
+bool copyFile(const std::wstring& from, const std::wstring& to, bool overwrite, OsError* error) {
+  const std::optional<std::string> nativeFrom = toNative(from);
+  const std::optional<std::string> nativeTo = toNative(to);
+  if (!nativeFrom || !nativeTo) return fail(error, ENOENT);
+  std::error_code code;
+  const auto options = overwrite ? std::filesystem::copy_options::overwrite_existing : std::filesystem::copy_options::none;
+  if (std::filesystem::copy_file(*nativeFrom, *nativeTo, options, code)) return true;
+  return fail(error, code ? code.value() : EEXIST);
 }
 
 bool renameFile(const std::wstring& from, const std::wstring& to, OsError* error) {

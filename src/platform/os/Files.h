@@ -32,6 +32,9 @@ bool setHidden(const std::wstring& path, bool hidden);
 bool folderAccessible(const std::wstring& path);
 
 bool removeFile(const std::wstring& path, OsError* error = nullptr);
+// Copies a regular file's content to `to`, replacing an existing file when `overwrite` is set
+// (else EEXIST).
+bool copyFile(const std::wstring& from, const std::wstring& to, bool overwrite, OsError* error = nullptr);
 // Renames a file or folder; never replaces: an existing `to` fails with EEXIST.
 bool renameFile(const std::wstring& from, const std::wstring& to, OsError* error = nullptr);
 

@@ -251,5 +251,41 @@ TEST_F(TreeCommands, CopyDrawingToCopiesIntoTheChosenProjectAndAsksBeforeReplaci
   EXPECT_EQ(siblings()->log().count(L"LispCheckFileLockStatusAndLock"), siblings()->log().count(L"LispUpdUnlockFiles"));
 }
 
+TEST_F(TreeCommands, ApplyingDefaultsToDrawingsWithoutASettingsBlockNamesThemAndReleasesEveryLock) {
+  tree->click(drawing("P", "A.dwg"), HcHitPart::kLabel, kHcNoModifier);
+  tree->click(drawing("P", "B.dwg"), HcHitPart::kLabel, kHcShift);
+  const std::string before = readNative(temp.native("P/A.dwg"));
+  EXPECT_TRUE(tree->DrawingPropsMenuApplyProjDefaults());
+  ASSERT_EQ(answers.asked().size(), 2u) << "the first failure, then the list of drawings not changed";
+  EXPECT_NE(answers.asked()[0].text.find(L"A.dwg"), std::wstring::npos) << answers.asked()[0].text;
+  EXPECT_NE(answers.asked()[1].text.find(L"B.dwg"), std::wstring::npos) << answers.asked()[1].text;
+  EXPECT_EQ(readNative(temp.native("P/A.dwg")), before);
+  EXPECT_EQ(siblings()->log().count(L"LispCheckFileLockStatusAndLock"), siblings()->log().count(L"LispUpdUnlockFiles"));
+}
+
+TEST_F(TreeCommands, ReplacingADrawingRefusesOneAlreadyListedAndSwapsTheEntryOtherwise) {
+  writeNative(temp.native("P/Z.dwg"), emptyDrawing());
+  answers.queueReply(drawingPath("P", "C.dwg"));
+  answers.queueAnswer(HcAnswer::kOk);
+  EXPECT_FALSE(tree->DrawingMenuReplace(*tree->GetProjectDataForItem(drawing("P", "A.dwg")), drawingPath("P", "A.dwg")));
+  EXPECT_NE(answers.asked().back().text.find(L"in the project already"), std::wstring::npos);
+  answers.queueReply(drawingPath("P", "Z.dwg"));
+  answers.queueAnswer(HcAnswer::kNo);
+  EXPECT_TRUE(tree->DrawingMenuReplace(*tree->GetProjectDataForItem(drawing("P", "A.dwg")), drawingPath("P", "A.dwg")));
+  EXPECT_EQ(selection("P"), L"P Z.dwg B.dwg C.dwg") << "the entry keeps its place";
+  EXPECT_EQ(siblings()->log().count(L"LispCheckFileLockStatusAndLock"), siblings()->log().count(L"LispUpdUnlockFiles"));
+}
+
+TEST_F(TreeCommands, ClosingDrawingsClosesTheirDocumentsOnly) {
+  ASSERT_NE(host().documents().appContextOpenDocument(drawingPath("P", "A.dwg"), false), nullptr);
+  ASSERT_NE(host().documents().appContextOpenDocument(drawingPath("P", "B.dwg"), false), nullptr);
+  tree->setContextItem(drawing("P", "A.dwg"));
+  const HcMenu& menu = menuOn(drawing("P", "A.dwg"), 205);
+  EXPECT_TRUE(choosable(menu, 205)) << "open, and not single-document mode";
+  host().loop().runPending();
+  ASSERT_EQ(host().documents().documentCount(), 1);
+  EXPECT_EQ(host().documents().documents().front()->fileName(), drawingPath("P", "B.dwg"));
+}
+
 }  // namespace
 }  // namespace vox::test

@@ -6,36 +6,14 @@
 
 #include <filesystem>
 
-#include "support/ChildProcess.h"
-#include "support/TempDir.h"
+#include "SampleShell.h"
 
 namespace vox::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ShellDrawingProps : public ::testing::Test {
- protected:
-  ShellDrawingProps() {
-    fs::copy(fs::path(VOX_SOURCE_DIR) / "samples" / "Demo", temp.native("Demo"), fs::copy_options::recursive);
-  }
-  std::string run(const std::vector<std::string>& lines, const std::vector<std::string>& answers) {
-    std::string script;
-    for (const std::string& line : lines) script += line + "\n";
-    writeNative(temp.native("props.scr"), script);
-    std::string answerText;
-    for (const std::string& line : answers) answerText += line + "\n";
-    writeNative(temp.native("props.ans"), answerText);
-    ChildProcess shell(VOX_SHELL_PATH, {"--script", temp.native("props.scr"), "--answers", temp.native("props.ans")},
-                       {{"VOXFOLIO_CONFIG_HOME", temp.native("config")}});
-    std::string all;
-    while (const std::optional<std::string> line = shell.readLine()) all += *line + "\n";
-    shell.wait();
-    return all;
-  }
-  static bool has(const std::string& out, const std::string& text) { return out.find(text) != std::string::npos; }
-
-  TempDir temp;
+class ShellDrawingProps : public SampleShell {
 };
 
 TEST_F(ShellDrawingProps, TheDescriptionAndSheetReachTheDrawingAndTheProjectEntry) {

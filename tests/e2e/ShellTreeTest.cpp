@@ -6,39 +6,20 @@
 
 #include <filesystem>
 
-#include "support/ChildProcess.h"
-#include "support/TempDir.h"
+#include "SampleShell.h"
 
 namespace vox::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ShellTree : public ::testing::Test {
+class ShellTree : public SampleShell {
  protected:
   ShellTree() {
-    fs::copy(fs::path(VOX_SOURCE_DIR) / "samples" / "Demo", temp.native("Demo"), fs::copy_options::recursive);
     fs::create_directories(temp.native("Other"));
     writeNative(temp.native("Other/OTHER.wdp"), "*[1]Another project\r\nX1.dwg\r\n");
     fs::copy_file(temp.native("Demo/DEMO001.dwg"), temp.native("Other/X1.dwg"));
   }
-  std::string run(const std::vector<std::string>& lines, const std::vector<std::string>& answers) {
-    std::string script;
-    for (const std::string& line : lines) script += line + "\n";
-    writeNative(temp.native("tree.scr"), script);
-    std::string answerText;
-    for (const std::string& line : answers) answerText += line + "\n";
-    writeNative(temp.native("tree.ans"), answerText);
-    ChildProcess shell(VOX_SHELL_PATH, {"--script", temp.native("tree.scr"), "--answers", temp.native("tree.ans")},
-                       {{"VOXFOLIO_CONFIG_HOME", temp.native("config")}});
-    std::string all;
-    while (const std::optional<std::string> line = shell.readLine()) all += *line + "\n";
-    shell.wait();
-    return all;
-  }
-  static bool has(const std::string& out, const std::string& text) { return out.find(text) != std::string::npos; }
-
-  TempDir temp;
 };
 
 TEST_F(ShellTree, TheSampleAndASecondProjectAreShownSelectedAndRenamed) {

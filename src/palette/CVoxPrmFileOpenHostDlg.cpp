@@ -19,9 +19,16 @@ std::wstring CVoxPrmFileOpenHostDlg::projectID() const { return chosen_ < projec
 std::wstring CVoxPrmFileOpenHostDlg::title() const { return vox::host::resourceText(kTitle); }
 
 std::vector<HcDialogField> CVoxPrmFileOpenHostDlg::fields() const {
-  HcDialogField path{L"path", HcFieldKind::kPath, vox::host::resourceText(kPathLabel), path_};
-  HcDialogField project{L"project", HcFieldKind::kChoice, vox::host::resourceText(kProjectLabel),
-                        chosen_ < projects_.size() ? projects_[chosen_].name : L""};
+  HcDialogField path;
+  path.id = L"path";
+  path.kind = HcFieldKind::kPath;
+  path.label = vox::host::resourceText(kPathLabel);
+  path.value = path_;
+  HcDialogField project;
+  project.id = L"project";
+  project.kind = HcFieldKind::kChoice;
+  project.label = vox::host::resourceText(kProjectLabel);
+  project.value = chosen_ < projects_.size() ? projects_[chosen_].name : L"";
   for (const Project& p : projects_) project.choices.push_back(p.name);
   return {path, project};
 }

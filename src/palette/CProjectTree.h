@@ -5,8 +5,8 @@
 // of a drawing list included, so they show at once), keeps its own multi-selection of drawings
 // (never a project together with drawings, never drawings of two projects by a range), renames
 // a drawing file from its label, offers the context menus and their commands, and gives the
-// status and details texts of the selected node. A host draws it through HcTreeController; the view port
-// answers what only the drawn tree knows (first visible node, page size).
+// status and details texts of the selected node. A host draws it through HcTreeController;
+// the view port answers what only the drawn tree knows (first visible node, page size).
 //
 // The operations keep the names the rest of the module and derived trees use; the drawing
 // node texts and scratch-database values are in DrawingNodeText.h.

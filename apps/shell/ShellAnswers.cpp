@@ -159,7 +159,9 @@ std::optional<std::wstring> ShellAnswers::next(textui::AnswerKind kind) {
   return strip(*input_->take());
 }
 
-std::optional<std::wstring> ShellAnswers::pick() {
+std::optional<std::wstring> ShellAnswers::pick(const std::wstring& prompt) {
+  if (queue_.empty() && terminal_ != nullptr && (input_ == nullptr || input_->interactive()))
+    return terminal_->prompt(prompt, L"");
   const auto fits = [](const std::wstring& line) { return afterWord(line, L"pick").has_value(); };
   std::optional<std::wstring> line = takeIf(fits, true);
   if (!line && queue_.empty() && input_ != nullptr && !input_->interactive()) {

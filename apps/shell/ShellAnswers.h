@@ -45,7 +45,8 @@ class ShellAnswers : public HcInteraction, public textui::AnswerSource {
 
   // The next answer to a pick in the drawing, a line "pick X,Y" or "pick cancel" (in a script
   // also directly as the next line): what follows "pick"; none when the next answer is no pick.
-  std::optional<std::wstring> pick();
+  // A person at the terminal is asked with `prompt` instead and types the point alone.
+  std::optional<std::wstring> pick(const std::wstring& prompt);
 
  private:
   // The next answer line if `fits` accepts it (then it is used up), else none.

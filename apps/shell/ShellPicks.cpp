@@ -50,20 +50,20 @@ std::optional<HcPickedPoint> parsePickPoint(const std::wstring& text) {
   return HcPickedPoint{parts[0], parts[1], parts.size() == 3 ? parts[2] : 0.0};
 }
 
-std::optional<HcPickedPoint> ShellPicks::answeredPoint() {
-  const std::optional<std::wstring> answer = answers_.pick();
+std::optional<HcPickedPoint> ShellPicks::answeredPoint(const std::wstring& prompt) {
+  const std::optional<std::wstring> answer = answers_.pick(prompt);
   return answer ? parsePickPoint(*answer) : std::nullopt;
 }
 
 std::optional<HcPickedPoint> ShellPicks::getPoint(const std::wstring& prompt) {
-  const std::optional<HcPickedPoint> point = currentDocument() != nullptr ? answeredPoint() : std::nullopt;
+  const std::optional<HcPickedPoint> point = currentDocument() != nullptr ? answeredPoint(prompt) : std::nullopt;
   output_(L"pick point " + textui::quoted(prompt) + L" -> " + (point ? pointText(*point) : L"none") + L"\n");
   return point;
 }
 
 std::optional<std::wstring> ShellPicks::selectText(const std::wstring& prompt) {
   const HcDocument* current = currentDocument();
-  const std::optional<HcPickedPoint> point = current != nullptr ? answeredPoint() : std::nullopt;
+  const std::optional<HcPickedPoint> point = current != nullptr ? answeredPoint(prompt) : std::nullopt;
   std::optional<std::wstring> text;
   if (point) {
     if (const std::optional<dwgdb::Drawing> drawing = dwgdb::loadDrawing(current->fileName()))

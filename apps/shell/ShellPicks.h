@@ -24,7 +24,7 @@ class ShellPicks : public HcEditorInput {
   std::optional<std::wstring> selectText(const std::wstring& prompt) override;
 
  private:
-  std::optional<HcPickedPoint> answeredPoint();
+  std::optional<HcPickedPoint> answeredPoint(const std::wstring& prompt);
 
   ShellAnswers& answers_;
   Output output_;

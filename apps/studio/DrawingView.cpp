@@ -1,10 +1,15 @@
 #include "DrawingView.h"
 
+#include <QGraphicsSimpleTextItem>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 
 #include <cmath>
+#include <utility>
+
+#include "DrawingScene.h"
 
 namespace vox::studio {
 namespace {
@@ -13,6 +18,8 @@ constexpr double kWheelStep = 1.2;
 constexpr double kFitMargin = 0.05;
 // Room to pan past the drawing's extents, as a multiple of their size.
 constexpr double kPanRoom = 20.0;
+// How far from a text, in pixels, a click still selects it.
+constexpr int kPickAperture = 3;
 
 QRectF extentsOf(const QGraphicsScene& scene) {
   QRectF extents = scene.itemsBoundingRect();
@@ -37,7 +44,34 @@ DrawingView::DrawingView(std::unique_ptr<QGraphicsScene> scene, QWidget* parent)
   setFrameShape(QFrame::NoFrame);
 }
 
-DrawingView::~DrawingView() { setScene(nullptr); }
+DrawingView::~DrawingView() {
+  endPick(std::nullopt);
+  setScene(nullptr);
+}
+
+void DrawingView::beginPick(PickHandler handler) {
+  endPick(std::nullopt);
+  pickHandler_ = std::move(handler);
+  setDragMode(QGraphicsView::NoDrag);
+  viewport()->setCursor(Qt::CrossCursor);
+}
+
+void DrawingView::endPick(const std::optional<Pick>& pick) {
+  if (!pickHandler_) return;
+  const PickHandler handler = std::exchange(pickHandler_, {});
+  setDragMode(QGraphicsView::ScrollHandDrag);
+  viewport()->unsetCursor();
+  handler(pick);
+}
+
+std::optional<QString> DrawingView::textAt(QPoint viewPos) const {
+  const QRect around(viewPos - QPoint(kPickAperture, kPickAperture), QSize(2, 2) * kPickAperture + QSize(1, 1));
+  for (const QGraphicsItem* item : items(around)) {
+    if (item->data(kEntityKindKey).toString() != kTextKind) continue;
+    if (const auto* text = dynamic_cast<const QGraphicsSimpleTextItem*>(item)) return text->text();
+  }
+  return std::nullopt;
+}
 
 void DrawingView::fit() {
   const QRectF extents = extentsOf(*scene_);
@@ -65,6 +99,13 @@ void DrawingView::wheelEvent(QWheelEvent* event) {
 }
 
 void DrawingView::mousePressEvent(QMouseEvent* event) {
+  if (picking() && event->button() == Qt::LeftButton) {
+    const QPoint at = event->position().toPoint();
+    const QPointF scenePoint = mapToScene(at);
+    event->accept();
+    endPick(Pick{QPointF(scenePoint.x(), -scenePoint.y()), textAt(at)});
+    return;
+  }
   if (event->button() == Qt::MiddleButton) {
     panning_ = true;
     lastPan_ = event->position().toPoint();
@@ -96,6 +137,15 @@ void DrawingView::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   QGraphicsView::mouseReleaseEvent(event);
+}
+
+void DrawingView::keyPressEvent(QKeyEvent* event) {
+  if (picking() && event->key() == Qt::Key_Escape) {
+    event->accept();
+    endPick(std::nullopt);
+    return;
+  }
+  QGraphicsView::keyPressEvent(event);
 }
 
 void DrawingView::showEvent(QShowEvent* event) {

@@ -76,6 +76,8 @@ MainWindow::MainWindow(StudioHost& studio) : studio_(studio), area_(new QMdiArea
   studio_.host().runtime().editor().addReactor(commandStatus_.get());
 
   windows_ = std::make_unique<DocumentWindows>(*area_, studio_.documents());
+  studio_.picks().setViewSource([this] { return windows_->activeView(); });
+  studio_.picks().setPromptSink([this](const QString& prompt) { statusBar()->showMessage(prompt); });
   studio_.interaction().setParent(this);
   studio_.ui().setMainWindow(this);
   studio_.ui().setOpenProjects([this] { return openProjectsOf(studio_.host()); });
@@ -88,6 +90,8 @@ MainWindow::~MainWindow() {
   studio_.host().runtime().editor().removeReactor(commandStatus_.get());
   studio_.commandLine().setOutput({});
   studio_.ui().setMainWindow(nullptr);
+  studio_.picks().setViewSource({});
+  studio_.picks().setPromptSink({});
   studio_.interaction().setParent(nullptr);
 }
 

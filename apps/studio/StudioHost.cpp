@@ -29,6 +29,7 @@ StudioHost::StudioHost(const StudioHostOptions& options)
   hostOptions.resourcesFolder = options.resources;
   hostOptions.interaction = &interaction_;
   hostOptions.ui = ui_.get();
+  hostOptions.input = &picks_;
   hostOptions.blockLibraryFolder = options.blocks;
   host_ = std::make_unique<platform::ReferenceHost>(hostOptions);
   documentLoads_ = std::make_unique<DocumentLoads>(*this);

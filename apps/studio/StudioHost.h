@@ -13,6 +13,7 @@
 
 #include "QtEventLoop.h"
 #include "QtInteraction.h"
+#include "StudioPicks.h"
 #include "platform/assembly/ReferenceHost.h"
 #include "shell/LoadedModule.h"
 
@@ -47,6 +48,8 @@ class StudioHost {
   QtEventLoop& loop() { return loop_; }
   QtInteraction& interaction() { return interaction_; }
   QtUiHost& ui() { return *ui_; }
+  // Picks in the current drawing; the main window tells it where the drawings are shown.
+  StudioPicks& picks() { return picks_; }
   platform::ReferenceHost& host() { return *host_; }
   runtime::CommandLine& commandLine() { return host_->runtime().commandLine(); }
   runtime::HeadlessDocManager& documents() { return host_->runtime().documents(); }
@@ -60,6 +63,7 @@ class StudioHost {
   std::string settingsFolder_;
   QtEventLoop loop_;
   QtInteraction interaction_;
+  StudioPicks picks_;
   std::unique_ptr<QtUiHost> ui_;
   std::unique_ptr<platform::ReferenceHost> host_;
   std::unique_ptr<DocumentLoads> documentLoads_;

@@ -17,6 +17,7 @@
 #include "host/VoxUtils.h"
 #include "palette/CProjectTree.h"
 #include "palette/CVoxPrmFileOpenHostDlg.h"
+#include "palette/ProjectOpening.h"
 #include "platform/os/CaseMapping.h"
 #include "platform/os/Files.h"
 #include "platform/os/WinPath.h"
@@ -26,9 +27,8 @@ namespace {
 enum : unsigned {
   kCaption = 563, kNoFileText = 564, kApplyDefaultsText = 566, kInProjectText = 569, kCannotOpenText = 570,
   kUnreadableText = 571, kNoBlockText = 572, kNoExceptionsText = 573, kExceptionCaption = 574, kDrawingLabel = 575,
-  kStatusLabel = 410, kFolderLabel = 414, kAddCaption = 579, kOpenProjectCaption = 581, kReplaceCaption = 582,
-  kDrawingFilter = 584, kProjectFilter = 585, kAnyFilter = 586, kNotChangedText = 587, kSameNameText = 173,
-  kSameNameCaption = 174, kCouldNotLockText = 578, kReplaceFileText = 588, kCopyFailedText = 589
+  kStatusLabel = 410, kFolderLabel = 414, kAddCaption = 579, kReplaceCaption = 582,
+  kDrawingFilter = 584, kAnyFilter = 586, kNotChangedText = 587, kCouldNotLockText = 578, kReplaceFileText = 588, kCopyFailedText = 589
 };
 
 std::wstring text(unsigned id, const std::vector<std::wstring>& inserts = {}) { return vox::host::resourceText(id, inserts); }
@@ -198,25 +198,7 @@ bool CProjectTree::ProjectMenuAddActiveDrawing(const std::wstring& projectID) {
   return done;
 }
 
-bool CProjectTree::EmptySelectMenuOpenProject() {
-  VoxPrmProjectManager* manager = GetProjectManager();
-  HcInteraction* interaction = hcInteraction();
-  if (manager == nullptr || interaction == nullptr) return false;
-  std::wstring active;
-  manager->getActiveProjectID(active);
-  const std::optional<std::wstring> chosen =
-      interaction->chooseFile(text(kOpenProjectCaption), active.empty() ? std::wstring() : vox::os::folderOf(active) + L"\\",
-                              text(kProjectFilter), false);
-  if (!chosen) return false;
-  std::wstring existing;
-  if (manager->isProjectSameNameAsExisting(chosen->c_str(), &existing) && manager->getProject(chosen->c_str()) == nullptr) {
-    if (interaction->messageBox(text(kSameNameText), text(kSameNameCaption, {existing}), HcIcon::kExclamation,
-                                HcButtons::kYesNo) != HcAnswer::kYes)
-      return false;
-    manager->closeProject(existing.c_str(), true);
-  }
-  return manager->openProject(chosen->c_str(), true, false);
-}
+bool CProjectTree::EmptySelectMenuOpenProject() { return vox::palette::openProjectFromDialog(); }
 
 bool CProjectTree::DrawingMenuReplace(const _projdatastruct& projectRecord, const std::wstring& oldPath) {
   VoxPrmProjectManager* manager = GetProjectManager();

@@ -5,6 +5,7 @@
 #include "host/HcMessageCatalog.h"
 #include "host/HcUiHost.h"
 #include "palette/CProjectTree.h"
+#include "palette/VoxPrmComboBox.h"
 
 namespace {
 // The palette set's tool id; its stored layout is found under it.
@@ -12,7 +13,9 @@ constexpr const wchar_t* kToolId = L"{6F1C2A9E-3B7D-4E15-9A42-0C8D5E7B1F36}";
 constexpr const wchar_t* kDefaultCaption = L"Project Manager";
 }  // namespace
 
-VoxPrmPaletteSet::VoxPrmPaletteSet() : m_tree(std::make_unique<CProjectTree>()), m_alive(std::make_shared<bool>(true)) {}
+VoxPrmPaletteSet::VoxPrmPaletteSet()
+    : m_tree(std::make_unique<CProjectTree>()), m_combo(std::make_unique<VoxPrmComboBox>()),
+      m_alive(std::make_shared<bool>(true)) {}
 
 VoxPrmPaletteSet::~VoxPrmPaletteSet() {
   destroyWindow();
@@ -24,6 +27,7 @@ void VoxPrmPaletteSet::destroyWindow() {
   if (HcEventLoop* loop = hcEventLoop()) loop->killTimers(window());
   hcPaletteSetDestroyed(*this);
   m_tree.reset();
+  m_combo.reset();
   m_windowLive = false;
   m_visible = false;
 }
@@ -44,6 +48,8 @@ std::wstring VoxPrmPaletteSet::caption() const {
 std::wstring VoxPrmPaletteSet::toolId() const { return kToolId; }
 
 HcTreeController* VoxPrmPaletteSet::tree() { return m_tree.get(); }
+
+HcComboController* VoxPrmPaletteSet::combo() { return m_combo.get(); }
 
 // The palette set's own elements are written by its palettes; until the project tab exists the
 // host's element is left as the host wrote it.

@@ -11,6 +11,7 @@
 #include "host/HcPaletteControllers.h"
 
 class CProjectTree;
+class VoxPrmComboBox;
 
 class VoxPrmPaletteSet : public vox::core::ReReadWindow, public HcPaletteSetController {
  public:
@@ -41,6 +42,8 @@ class VoxPrmPaletteSet : public vox::core::ReReadWindow, public HcPaletteSetCont
   // The project tree of the project tab; null once the window is destroyed.
   HcTreeController* tree() override;
   CProjectTree* projectTree() const { return m_tree.get(); }
+  // The project combo box above the tree; null once the window is destroyed.
+  HcComboController* combo() override;
 
   // Posts the re-read request for the project at `projectIndex` to the window (through the
   // host's loop); false without a window or loop.
@@ -50,6 +53,7 @@ class VoxPrmPaletteSet : public vox::core::ReReadWindow, public HcPaletteSetCont
 
  private:
   std::unique_ptr<CProjectTree> m_tree;
+  std::unique_ptr<VoxPrmComboBox> m_combo;
   bool m_windowLive = true;
   bool m_visible = false;
   // Shared with posted requests, so one that arrives after the palette set is gone does nothing.

@@ -1,5 +1,7 @@
 #include "dialogs/CVoxCfgProjPropSheet.h"
 
+#include <stdexcept>
+
 #include "core/VoxPrmProject.h"
 #include "core/VoxPrmProjectManager.h"
 #include "dialogs/ComponentsPage.h"
@@ -32,7 +34,7 @@ SheetRecords projectRecords(const VoxPrmProject& project) {
   return records;
 }
 
-const VoxPrmProject& openProject(const VoxPrmProjectManager& manager, const std::wstring& projectID) {
+const VoxPrmProject& openedProject(const VoxPrmProjectManager& manager, const std::wstring& projectID) {
   const VoxPrmProject* project = manager.getProject(projectID.c_str());
   if (project == nullptr) throw std::invalid_argument("the project of a project properties sheet is not open");
   return *project;
@@ -49,7 +51,7 @@ void reportWriteFailure(const std::wstring& projectID) {
 
 CVoxCfgProjPropSheet::CVoxCfgProjPropSheet(VoxPrmProjectManager& manager, const std::wstring& projectID)
     : PropertySheetController(L"project-properties", vox::host::resourceText(kSheetTitle), L"proj_props_",
-                              projectRecords(openProject(manager, projectID))),
+                              projectRecords(openedProject(manager, projectID))),
       m_manager(manager),
       m_projectID(projectID) {
   addPage(std::make_unique<CVoxCfgProjPropSettingsPage>(VoxCodeStandards(), projectID));
@@ -76,8 +78,8 @@ void CVoxCfgProjPropSheet::storePage(PropertyPage& page) {
   VoxCfgDrawingSettings defaults(target->getProjDefWDMVals());
   page.store(defaults, &misc);
   m_manager.setMiscProjSettingsInProject(misc, m_projectID.c_str());
-  // The manager's announcement may have reached anything; the project is looked up again.
-  if ((target = project()) != nullptr) target->setProjDefWDMVals(defaults);
+  // Whoever heard the manager's announcement may have closed the project: it is looked up again.
+  if (VoxPrmProject* stillOpen = project()) stillOpen->setProjDefWDMVals(defaults);
 }
 
 HcDialogOutcome CVoxCfgProjPropSheet::finishAccept() {

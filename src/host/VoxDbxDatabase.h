@@ -62,6 +62,8 @@ class VoxDbxDatabase {
   virtual std::wstring lastError() const = 0;
 
   virtual bool getSummaryInfo(VoxDbxSummaryInfo& out) const = 0;
+  // The preview picture stored in the drawing file (PNG bytes); empty when it has none.
+  virtual std::string thumbnailPng() const { return {}; }
   virtual bool putSummaryInfo(const VoxDbxSummaryInfo& info) = 0;
 
   // The layer table in its order, and the current layer's name.

@@ -161,6 +161,8 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   // Queues a command string (ending in a carriage return) to the current document, from the
   // application context.
   virtual void QueueCommand(const std::wstring& command);
+  // The message that a command is running in the host.
+  static void showBusyMessage();
 
   // Drawing commands, on the selected drawings or the context drawing.
   virtual void OnDrawingMenuOpen();
@@ -236,7 +238,6 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   // The selected drawings (several) or the context drawing, in visible order.
   std::vector<HcNodeId> commandDrawings() const;
   bool queueForDrawing(const wchar_t* command);
-  static void showBusyMessage();
 
   vox::palette::ProjectTreeModel model_;
   HcTreeViewPort* viewPort_ = nullptr;

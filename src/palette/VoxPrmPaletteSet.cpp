@@ -6,6 +6,7 @@
 #include "host/HcUiHost.h"
 #include "palette/CProjectTree.h"
 #include "palette/VoxPrmComboBox.h"
+#include "palette/VoxPrmProjectTab.h"
 
 namespace {
 // The palette set's tool id; its stored layout is found under it.
@@ -14,7 +15,9 @@ constexpr const wchar_t* kDefaultCaption = L"Project Manager";
 }  // namespace
 
 VoxPrmPaletteSet::VoxPrmPaletteSet()
-    : m_tree(std::make_unique<CProjectTree>()), m_combo(std::make_unique<VoxPrmComboBox>()),
+    : m_tree(std::make_unique<CProjectTree>()),
+      m_combo(std::make_unique<VoxPrmComboBox>()),
+      m_tab(std::make_unique<VoxPrmProjectTab>(*m_tree)),
       m_alive(std::make_shared<bool>(true)) {}
 
 VoxPrmPaletteSet::~VoxPrmPaletteSet() {
@@ -26,6 +29,7 @@ void VoxPrmPaletteSet::destroyWindow() {
   if (!m_windowLive) return;
   if (HcEventLoop* loop = hcEventLoop()) loop->killTimers(window());
   hcPaletteSetDestroyed(*this);
+  m_tab.reset();
   m_tree.reset();
   m_combo.reset();
   m_windowLive = false;
@@ -50,6 +54,8 @@ std::wstring VoxPrmPaletteSet::toolId() const { return kToolId; }
 HcTreeController* VoxPrmPaletteSet::tree() { return m_tree.get(); }
 
 HcComboController* VoxPrmPaletteSet::combo() { return m_combo.get(); }
+
+HcProjectTabController* VoxPrmPaletteSet::projectTab() { return m_tab.get(); }
 
 // The palette set's own elements are written by its palettes; until the project tab exists the
 // host's element is left as the host wrote it.

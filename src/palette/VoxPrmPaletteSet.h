@@ -12,6 +12,7 @@
 
 class CProjectTree;
 class VoxPrmComboBox;
+class VoxPrmProjectTab;
 
 class VoxPrmPaletteSet : public vox::core::ReReadWindow, public HcPaletteSetController {
  public:
@@ -44,6 +45,8 @@ class VoxPrmPaletteSet : public vox::core::ReReadWindow, public HcPaletteSetCont
   CProjectTree* projectTree() const { return m_tree.get(); }
   // The project combo box above the tree; null once the window is destroyed.
   HcComboController* combo() override;
+  HcProjectTabController* projectTab() override;
+  VoxPrmProjectTab* tab() const { return m_tab.get(); }
 
   // Posts the re-read request for the project at `projectIndex` to the window (through the
   // host's loop); false without a window or loop.
@@ -54,6 +57,7 @@ class VoxPrmPaletteSet : public vox::core::ReReadWindow, public HcPaletteSetCont
  private:
   std::unique_ptr<CProjectTree> m_tree;
   std::unique_ptr<VoxPrmComboBox> m_combo;
+  std::unique_ptr<VoxPrmProjectTab> m_tab;
   bool m_windowLive = true;
   bool m_visible = false;
   // Shared with posted requests, so one that arrives after the palette set is gone does nothing.

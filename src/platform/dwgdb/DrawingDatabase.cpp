@@ -84,6 +84,10 @@ void DrawingDatabase::forget() {
   found_.reset();
 }
 
+std::string DrawingDatabase::thumbnailPng() const {
+  return drawing_ && drawing_->thumbnailPng ? *drawing_->thumbnailPng : std::string();
+}
+
 bool DrawingDatabase::getSummaryInfo(VoxDbxSummaryInfo& out) const {
   if (!drawing_) return false;
   const SummaryInfo& s = drawing_->summary;

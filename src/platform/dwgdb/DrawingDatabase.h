@@ -26,6 +26,7 @@ class DrawingDatabase : public VoxDbxBlockRef {
   std::wstring lastError() const override { return error_; }
 
   bool getSummaryInfo(VoxDbxSummaryInfo& out) const override;
+  std::string thumbnailPng() const override;
   bool putSummaryInfo(const VoxDbxSummaryInfo& info) override;
   std::vector<VoxDbxLayer> layers() const override;
   std::wstring currentLayer() const override;

@@ -12,6 +12,7 @@
 #include "module/ManagerParts.h"
 #include "module/NavReactors.h"
 #include "palette/VoxPrmPaletteSet.h"
+#include "palette/VoxPrmProjectTab.h"
 
 namespace {
 
@@ -33,7 +34,11 @@ void VoxPrmNavManager::install() {
 void VoxPrmNavManager::initialise() {
   if (!m_projectManager) m_projectManager = std::make_unique<VoxPrmProjectManager>(vox::module::moduleManagerParts());
   install();  // the palette's project tree finds the manager through the module's objects
-  if (!m_paletteSet || !m_paletteSet->hasLiveWindow()) m_paletteSet = std::make_unique<VoxPrmPaletteSet>();
+  if (!m_paletteSet || !m_paletteSet->hasLiveWindow()) {
+    followBusyHost(false);
+    m_paletteSet = std::make_unique<VoxPrmPaletteSet>();
+    followBusyHost(true);
+  }
   install();  // so do the subsystem notifier and the re-read timers the palette set owns
   if (!m_subsystemNotifier) m_subsystemNotifier = std::make_unique<VoxPrmSubsystemNotifier>();
   if (!m_docManagerReactor) {
@@ -60,6 +65,7 @@ VoxPrmNavManager::~VoxPrmNavManager() {
     m_docManagerReactor.reset();
   }
   m_subsystemNotifier.reset();
+  followBusyHost(false);
   if (m_paletteSet) m_paletteSet->destroyWindow();
   m_paletteSet.reset();
   vox::core::installModuleObjects({m_projectManager.get(), &m_navigation, nullptr});
@@ -73,11 +79,23 @@ void VoxPrmNavManager::showPalette(bool show) {
     m_showAtStartup = true;
     if (!m_paletteSet && !m_paletteCreationSuppressed) {
       m_paletteSet = std::make_unique<VoxPrmPaletteSet>();
+      followBusyHost(true);
       install();
     }
     if (m_paletteSet) m_palettePlaced = true;
   }
   if (m_paletteSet) m_paletteSet->show(show);
+}
+
+// The project tab greys the buttons that start work while the host runs a command or LISP.
+void VoxPrmNavManager::followBusyHost(bool follow) {
+  VoxPrmProjectTab* tab = m_paletteSet ? m_paletteSet->tab() : nullptr;
+  if (tab == nullptr || !m_inputContextReactor) return;
+  if (follow) {
+    m_inputContextReactor->onCommandOrLispEvent.subscribe(tab, &VoxPrmProjectTab::onCommandOrLispEvent);
+  } else {
+    m_inputContextReactor->onCommandOrLispEvent.unsubscribeAll(tab);
+  }
 }
 
 bool VoxPrmNavManager::isPaletteVisible() const { return m_paletteSet && m_paletteSet->isVisible(); }

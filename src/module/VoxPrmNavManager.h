@@ -57,6 +57,7 @@ class VoxPrmNavManager {
 
  private:
   void install();
+  void followBusyHost(bool follow);
 
   vox::core::NavigationState m_navigation;
   bool m_paletteCreationSuppressed = false;

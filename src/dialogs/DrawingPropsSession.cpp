@@ -4,6 +4,7 @@
 #include "dialogs/DrawingPropsTexts.h"
 #include "host/HcDocument.h"
 #include "host/HcInteraction.h"
+#include "host/HcMessageCatalog.h"
 #include "host/ResourceText.h"
 #include "host/VoxUtils.h"
 #include "platform/os/Files.h"
@@ -12,6 +13,7 @@ namespace vox::dialogs {
 
 void drawingPropsMessage(unsigned text, const std::vector<std::wstring>& inserts) {
   if (HcInteraction* interaction = hcInteraction()) {
+    const HcResourceScope resources;
     interaction->messageBox(host::resourceText(text, inserts), host::resourceText(kMsgDrawingPropsCaption),
                             HcIcon::kExclamation, HcButtons::kOk);
   }

@@ -14,6 +14,7 @@
 #include "host/HcDocument.h"
 #include "host/HcEditorInput.h"
 #include "host/HcHostServices.h"
+#include "host/HcMessageCatalog.h"
 #include "host/HcUiHost.h"
 #include "host/LispCoreSettingsCalls.h"
 #include "host/ResourceText.h"
@@ -25,6 +26,8 @@ namespace vox::dialogs {
 namespace {
 
 constexpr std::size_t kMaxPickedText = 256;
+
+int runModuleDialog(HcDialogController& dialog);
 
 std::optional<std::wstring> settingByTag(const VoxCfgDrawingSettings& settings, const wchar_t* tag) {
   std::wstring value;
@@ -121,7 +124,7 @@ bool DrawingPropsEdit::prepareBlock() {
   }
   CVoxCfgWDMAlertDlg alert(os::fileName(m_session.path()));
   m_session.lockDocument();
-  const int answer = hcRunDialog(alert);
+  const int answer = runModuleDialog(alert);
   m_session.unlockDocument();
   if (answer != kHcDialogOk || !core::ensureWDMBlock(db, true)) return false;
   if (!alert.useProjectDefaults() || core::writeDrawingSettings(db, m_defaults)) return true;
@@ -146,7 +149,7 @@ DrawingSheetData DrawingPropsEdit::readSheetData(const core::TitleValues& titles
 // The sheet again and again while the user picks; true after OK was applied or Cancel.
 bool DrawingPropsEdit::runSheet(CVoxCfgDrawingPropSheet& sheet) {
   while (true) {
-    const int result = hcRunDialog(sheet);
+    const int result = runModuleDialog(sheet);
     if (result == kHcDialogOk) return apply(sheet);
     if (result != kDrawingSheetPick) return true;
     if (!pick(sheet)) return false;
@@ -228,6 +231,12 @@ void DrawingPropsEdit::announce() {
   } else if (documentOf(m_session.path()) != nullptr) {
     if (VoxPrmProjectManager* manager = GetProjectManager()) manager->setDrawingsNeedWD_MUpdate({m_session.path()}, true);
   }
+}
+
+// Runs a dialog with the host's resource lookup switched to the module's catalog.
+int runModuleDialog(HcDialogController& dialog) {
+  const HcResourceScope resources;
+  return hcRunDialog(dialog);
 }
 
 std::wstring withBackslashes(std::wstring text) {

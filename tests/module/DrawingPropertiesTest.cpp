@@ -38,6 +38,7 @@ class ScriptedUi : public HcUiHost {
   bool textFits(const std::wstring&, int) const override { return true; }
   int runDialog(HcDialogController& dialog) override {
     shown.push_back(dialog.name());
+    if (resourceDepth) depths.push_back(resourceDepth());
     while (!steps.empty()) {
       const Step step = steps.front();
       steps.pop_front();
@@ -47,6 +48,8 @@ class ScriptedUi : public HcUiHost {
   }
   std::deque<Step> steps;
   std::vector<std::wstring> shown;
+  std::function<int()> resourceDepth;
+  std::vector<int> depths;  // the host's resource switch depth while each dialog ran
 };
 
 class QueuedPicks : public HcEditorInput {
@@ -95,6 +98,7 @@ class DrawingProperties : public ModuleFixture {
   DrawingProperties() {
     fs::copy(fs::path(VOX_SOURCE_DIR) / "samples" / "Demo", temp.native("Demo"), fs::copy_options::recursive);
     fs::copy(fs::path(VOX_SOURCE_DIR) / "samples" / "blocks", temp.native("blocks"), fs::copy_options::recursive);
+    ui.resourceDepth = [this] { return host().documents().resourceDepth(); };
     HcHostRuntime runtime = hcHostRuntime();
     runtime.ui = &ui;
     runtime.input = &picks;
@@ -137,6 +141,7 @@ class DrawingProperties : public ModuleFixture {
     for (const std::wstring& file : files)
       EXPECT_FALSE(siblings()->utils().locks().holds(file)) << "still locked: " << file.size();
     EXPECT_EQ(host().documents().lockDepth(current), 0) << "the document is still locked";
+    EXPECT_EQ(host().documents().resourceDepth(), 0) << "the module's resources are still switched in";
   }
   static bool has(const std::wstring& out, const wchar_t* text) { return out.find(text) != std::wstring::npos; }
 
@@ -235,6 +240,7 @@ TEST_F(DrawingProperties, ADrawingWithoutTheBlockInTheActiveProjectGetsOneWithTh
   const std::wstring path = drawing(L"NEW.dwg");
   edit(path, demo(), {press(L"ok"), press(L"cancel")});
   EXPECT_EQ(ui.shown, (std::vector<std::wstring>{L"settings-block-alert", L"drawing-properties"}));
+  EXPECT_EQ(ui.depths, (std::vector<int>{1, 1})) << "both with the module's resources";
   EXPECT_EQ(attribute(path, L"RUNGDIST"), L"0.75") << "the project's default";
   expectReleased({path, demo()});
 }
@@ -278,6 +284,18 @@ TEST_F(DrawingProperties, AMissingSavedDrawingFailsWithAMessage) {
   ASSERT_EQ(answers.asked().size(), asked + 1);
   EXPECT_NE(answers.asked().back().text.find(L"GONE.dwg"), std::wstring::npos);
   expectReleased({drawing(L"GONE.dwg"), demo()});
+}
+
+TEST_F(DrawingProperties, ADrawingThatCannotBeOpenedForWritingFailsWithAMessage) {
+  const std::wstring path = drawing(L"control\\DEMO003.dwg");
+  ASSERT_TRUE(os::setReadOnly(path, true));
+  const std::size_t asked = answers.asked().size();
+  edit(path, demo(), {press(L"ok")});
+  EXPECT_TRUE(ui.shown.empty());
+  ASSERT_EQ(answers.asked().size(), asked + 1);
+  EXPECT_NE(answers.asked().back().text.find(L"DEMO003.dwg"), std::wstring::npos);
+  expectReleased({path, demo()});
+  os::setReadOnly(path, false);
 }
 
 }  // namespace

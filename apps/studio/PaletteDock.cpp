@@ -2,8 +2,11 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QSplitter>
 #include <QVBoxLayout>
 
+#include "ProjectComboView.h"
+#include "ProjectTabView.h"
 #include "ProjectTreeView.h"
 #include "StudioTexts.h"
 #include "host/HcPaletteControllers.h"
@@ -53,12 +56,31 @@ void PaletteDock::takeTree(HcTreeController* tree) {
     treeView_->forgetTree();
     delete treeView_;
   }
+  delete tabArea_;  // the buttons, the combo box and the lower pane belong to the old palette
+  tabArea_ = nullptr;
   treeView_ = nullptr;
   tree_ = tree;
   if (tree_ != nullptr) {
-    treeView_ = new ProjectTreeView(*tree_, content_);
-    content_->layout()->addWidget(treeView_);
-    treeView_->show();
+    // Buttons, combo box, then the tree above the details or preview pane.
+    tabArea_ = new QWidget(content_);
+    auto* column = new QVBoxLayout(tabArea_);
+    column->setContentsMargins(0, 0, 0, 0);
+    HcProjectTabController* tab = paletteSet_.projectTab();
+    ProjectTabButtons* buttons = tab != nullptr ? new ProjectTabButtons(*tab, tabArea_) : nullptr;
+    if (buttons != nullptr) column->addWidget(buttons);
+    if (HcComboController* combo = paletteSet_.combo()) column->addWidget(new ProjectComboView(*combo, tabArea_));
+    auto* split = new QSplitter(Qt::Vertical, tabArea_);
+    split->setObjectName(QStringLiteral("projectSplit"));
+    treeView_ = new ProjectTreeView(*tree_, split);
+    split->addWidget(treeView_);
+    if (tab != nullptr) {
+      split->addWidget(new ProjectTabPages(*tab, buttons, split));
+      split->setStretchFactor(0, 3);
+      split->setStretchFactor(1, 1);
+    }
+    column->addWidget(split, 1);
+    content_->layout()->addWidget(tabArea_);
+    tabArea_->show();
   }
   heading_->setVisible(tree_ == nullptr);
   projects_->setVisible(tree_ == nullptr);

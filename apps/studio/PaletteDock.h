@@ -48,6 +48,7 @@ class PaletteDock : public QDockWidget {
   QWidget* content_;
   HcTreeController* tree_ = nullptr;
   ProjectTreeView* treeView_ = nullptr;
+  QWidget* tabArea_ = nullptr;
 };
 
 // A project's name as the palette shows it: the file name without folder and extension.

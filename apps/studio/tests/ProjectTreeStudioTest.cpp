@@ -3,7 +3,10 @@
 // its arrow, drawings selected with the mouse, and a picture of the palette kept as test output.
 
 #include <QAbstractItemModelTester>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
 #include <QMdiArea>
 #include <QTest>
 
@@ -109,6 +112,23 @@ TEST_F(StudioTree, F2RenamesADrawingFromItsLabel) {
       << "expected the tree to show the new name, got " << drawing(1).data().toString().toStdString();
   EXPECT_EQ(openEditor(), nullptr);
   EXPECT_EQ(view()->currentIndex(), drawing(1)) << "expected the renamed drawing to stay the caret";
+}
+
+TEST_F(StudioTree, TheDetailsPaneFollowsTheSelectionAndTheComboShowsTheActiveProject) {
+  PaletteDock* dock = studio().ui().paletteDock();
+  auto* combo = dock->findChild<QComboBox*>(QStringLiteral("projectCombo"));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_TRUE(combo->currentText().endsWith(QStringLiteral("DEMO"))) << combo->currentText().toStdString();
+  auto* details = dock->findChild<QPlainTextEdit*>(QStringLiteral("details"));
+  ASSERT_NE(details, nullptr);
+  expandProject();
+  clickLabel(drawing(1));
+  ASSERT_TRUE(waitUntil([&] { return details->toPlainText().contains(QStringLiteral("DEMO002.dwg")); }))
+      << "expected the details of the clicked drawing, got: " << details->toPlainText().toStdString();
+  auto* refresh = dock->findChild<QToolButton*>(QStringLiteral("refresh"));
+  ASSERT_NE(refresh, nullptr);
+  EXPECT_TRUE(refresh->isEnabled());
+  EXPECT_FALSE(dock->findChild<QToolButton*>(QStringLiteral("task-list"))->isEnabled()) << "the sample has no tasks";
 }
 
 }  // namespace

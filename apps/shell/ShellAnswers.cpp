@@ -90,6 +90,21 @@ std::optional<std::wstring> ShellAnswers::takeIf(const std::function<bool(const 
   return answer;
 }
 
+void ShellAnswers::showReport(const std::wstring& text, const std::wstring& caption, HcIcon /*icon*/) {
+  if (!output_) return;
+  std::wstring block = L"report " + textui::quoted(caption) + L"\n";
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find(L'\n', start);
+    if (end == std::wstring::npos) end = text.size();
+    std::wstring line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    block += L"  " + line + L"\n";
+    start = end + 1;
+  }
+  output_(block);
+}
+
 HcAnswer ShellAnswers::messageBox(const std::wstring& text, const std::wstring& caption, HcIcon icon,
                                   HcButtons buttons) {
   const auto fits = [&](const std::wstring& line) {

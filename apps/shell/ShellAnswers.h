@@ -34,12 +34,16 @@ class ShellAnswers : public HcInteraction, public textui::AnswerSource {
   std::size_t queued() const { return queue_.size(); }
   // Message boxes are reported to `trace` with their icon, buttons and answer.
   void setTrace(Trace trace) { trace_ = std::move(trace); }
+  // Where a report is printed (a report is text for the user to read, not a question).
+  void setOutput(Trace output) { output_ = std::move(output); }
 
   HcAnswer messageBox(const std::wstring& text, const std::wstring& caption, HcIcon icon, HcButtons buttons) override;
   std::optional<std::wstring> chooseFile(const std::wstring& title, const std::wstring& startPath,
                                          const std::wstring& filter, bool forSaving) override;
   std::optional<std::wstring> chooseFolder(const std::wstring& title, const std::wstring& startFolder) override;
   std::optional<std::wstring> prompt(const std::wstring& text, const std::wstring& defaultValue) override;
+  // Printed as "report "caption"" and the text's lines indented by two blanks.
+  void showReport(const std::wstring& text, const std::wstring& caption, HcIcon icon) override;
 
   std::optional<std::wstring> next(textui::AnswerKind kind) override;
 
@@ -57,6 +61,7 @@ class ShellAnswers : public HcInteraction, public textui::AnswerSource {
   HcInteraction* terminal_;
   std::deque<std::wstring> queue_;
   Trace trace_;
+  Trace output_;
 };
 
 // The button an answer line names (OK, Cancel, Yes, No, Retry, ignoring case), if any.

@@ -48,6 +48,7 @@ ShellSession::ShellSession(const ShellOptions& options, std::istream& input, boo
       layouts_(settings::paletteLayoutPathIn(settingsFolderOrDefault())),
       ui_(writeOut, answers_, &layouts_) {
   for (const std::wstring& line : answerLines) answers_.queue(line);
+  answers_.setOutput(writeOut);
   platform::ReferenceHostOptions hostOptions;
   hostOptions.clock = runtime::HeadlessEventLoop::Clock::kReal;
   hostOptions.settingsFolder = settingsFolderOrDefault();

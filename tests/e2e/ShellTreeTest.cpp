@@ -71,5 +71,12 @@ TEST_F(ShellTree, ADrawingIsRemovedAndTwoAreAddedThroughTheMenusAndTheFileDialog
   EXPECT_TRUE(has(project, "\nNEW1.dwg") && has(project, "\nNEW2.dwg")) << project;
 }
 
+TEST_F(ShellTree, TheExceptionListIsPrintedAsAReport) {
+  std::vector<std::string> lines = openSample();
+  lines.insert(lines.end(), {"Voxnav", "palette menu DEMO"});
+  const std::string out = run(lines, {"250"});
+  EXPECT_TRUE(has(out, "menu active-project: chose 250\nreport \"Exception list of DEMO\"\n  Drawing: ")) << out;
+}
+
 }  // namespace
 }  // namespace vox::test

@@ -120,7 +120,9 @@ void VoxPrmNavManager::onQuiescent() {
   if (m_navigation.makeActivePending) {
     m_navigation.makeActivePending = false;
     std::wstring active;
-    if (m_projectManager && m_projectManager->getActiveProjectID(active)) vox::host::lispcore::makeProjectActive(active);
+    if (m_projectManager && m_projectManager->getActiveProjectID(active) &&
+        !vox::host::lispcore::makeProjectActive(active) && m_paletteSet)
+      m_paletteSet->startActivationRetry();
   }
   if (!m_navigation.requests.empty()) vox::core::workOffPendingRequests(m_navigation);
 }

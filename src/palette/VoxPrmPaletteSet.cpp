@@ -4,6 +4,7 @@
 #include "host/HcEventLoop.h"
 #include "host/HcMessageCatalog.h"
 #include "host/HcUiHost.h"
+#include "host/LispCoreFunctions.h"
 #include "palette/CProjectTree.h"
 #include "palette/VoxPrmComboBox.h"
 #include "palette/VoxPrmProjectTab.h"
@@ -28,6 +29,7 @@ VoxPrmPaletteSet::~VoxPrmPaletteSet() {
 void VoxPrmPaletteSet::destroyWindow() {
   if (!m_windowLive) return;
   if (HcEventLoop* loop = hcEventLoop()) loop->killTimers(window());
+  m_activationRetry = false;
   hcPaletteSetDestroyed(*this);
   m_tab.reset();
   m_tree.reset();
@@ -69,6 +71,25 @@ bool VoxPrmPaletteSet::postReReadRequest(int projectIndex) {
     if (*alive && m_windowLive) onReReadRequest(projectIndex);
   });
   return true;
+}
+
+void VoxPrmPaletteSet::startActivationRetry() {
+  HcEventLoop* loop = hcEventLoop();
+  if (m_activationRetry || !m_windowLive || loop == nullptr) return;
+  m_activationRetry = true;
+  loop->setTimer(window(), kActivationTimerId, kActivationRetryMs, true, [this, alive = m_alive] {
+    if (*alive) onActivationTimer();
+  });
+}
+
+// Each tick stops the timer; a renewed failure starts it again.
+void VoxPrmPaletteSet::onActivationTimer() {
+  if (HcEventLoop* loop = hcEventLoop()) loop->killTimer(window(), kActivationTimerId);
+  m_activationRetry = false;
+  const VoxPrmProjectManager* manager = GetProjectManager();
+  std::wstring active;
+  if (manager != nullptr && manager->getActiveProjectID(active) && !vox::host::lispcore::makeProjectActive(active))
+    startActivationRetry();
 }
 
 void VoxPrmPaletteSet::onReReadRequest(int projectIndex) {

@@ -17,6 +17,10 @@ class VoxPrmProjectTab;
 class VoxPrmPaletteSet : public vox::core::ReReadWindow, public HcPaletteSetController {
  public:
   static constexpr unsigned kReReadMessage = 2987;
+  // Telling the LISP core which project is active failed: retried every second on this timer
+  // until it succeeds or no project is active.
+  static constexpr unsigned kActivationTimerId = 100;
+  static constexpr unsigned kActivationRetryMs = 1000;
 
   VoxPrmPaletteSet();
   ~VoxPrmPaletteSet() override;
@@ -54,11 +58,18 @@ class VoxPrmPaletteSet : public vox::core::ReReadWindow, public HcPaletteSetCont
   // The window's answer to the request: the manager's project at the index, re-read.
   void onReReadRequest(int projectIndex);
 
+  // Starts the activation retry timer unless it runs already.
+  void startActivationRetry();
+  bool isActivationRetryRunning() const { return m_activationRetry; }
+
  private:
   std::unique_ptr<CProjectTree> m_tree;
   std::unique_ptr<VoxPrmComboBox> m_combo;
   std::unique_ptr<VoxPrmProjectTab> m_tab;
+  void onActivationTimer();
+
   bool m_windowLive = true;
+  bool m_activationRetry = false;
   bool m_visible = false;
   // Shared with posted requests, so one that arrives after the palette set is gone does nothing.
   std::shared_ptr<bool> m_alive;

@@ -2,12 +2,14 @@
 // selection, and the display configuration rebuilding the tree after OK only.
 
 #include "palette/VoxPrmProjectTab.h"
+#include "palette/VoxPrmPaletteSet.h"
 
 #include <gtest/gtest.h>
 
 #include "TreeFixture.h"
 #include "host/HcHostRuntime.h"
 #include "host/HcUiHost.h"
+#include "platform/lisp/Interpreter.h"
 
 namespace vox::test {
 namespace {
@@ -101,6 +103,32 @@ TEST_F(ProjectTab, NewProjectAndNewDrawingNeedAHostDocument) {
   tab->press(VoxPrmProjectTab::kResequenceButton, {});
   host().loop().runPending();
   EXPECT_EQ(sent, (std::vector<std::wstring>{L"_.voxnewdrawing\r", L"(c:wd_bump)\r"}));
+}
+
+TEST_F(ProjectTab, TheActivationRetryRearmsEverySecondUntilTheLispCoreTakesTheProject) {
+  VoxPrmPaletteSet paletteSet;
+  int calls = 0;
+  bool accept = false;
+  // A core that refuses the call fails it.
+  lisp().defineBuiltin(L"vox_makeproj_active", [&](const std::vector<lisp::Value>&, std::wstring& error) {
+    ++calls;
+    if (accept) return lisp::Value::t();
+    error = L"refused";
+    return lisp::Value::nil();
+  });
+  paletteSet.startActivationRetry();
+  EXPECT_TRUE(paletteSet.isActivationRetryRunning());
+  host().loop().advance(999);
+  EXPECT_EQ(calls, 0);
+  host().loop().advance(1);
+  EXPECT_EQ(calls, 1);
+  EXPECT_TRUE(paletteSet.isActivationRetryRunning()) << "refused again: re-armed";
+  accept = true;
+  host().loop().advance(1000);
+  EXPECT_EQ(calls, 2);
+  EXPECT_FALSE(paletteSet.isActivationRetryRunning());
+  host().loop().advance(5000);
+  EXPECT_EQ(calls, 2) << "stopped once the call succeeded";
 }
 
 }  // namespace

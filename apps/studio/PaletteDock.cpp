@@ -75,8 +75,15 @@ void PaletteDock::takeTree(HcTreeController* tree) {
     split->addWidget(treeView_);
     if (tab != nullptr) {
       split->addWidget(new ProjectTabPages(*tab, buttons, split));
-      split->setStretchFactor(0, 3);
-      split->setStretchFactor(1, 1);
+      // The split follows the stored ratio, and a moved handle is kept as the new one.
+      const int whole = 1000;
+      const int top = static_cast<int>(tab->topToWholeRatio() * whole);
+      split->setSizes({top, whole - top});
+      connect(split, &QSplitter::splitterMoved, split, [tab, split] {
+        const QList<int> sizes = split->sizes();
+        if (sizes.size() == 2 && sizes[0] + sizes[1] > 0)
+          tab->setTopToWholeRatio(static_cast<double>(sizes[0]) / (sizes[0] + sizes[1]));
+      });
     }
     column->addWidget(split, 1);
     content_->layout()->addWidget(tabArea_);

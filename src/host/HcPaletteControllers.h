@@ -167,6 +167,9 @@ class HcProjectTabController {
   virtual std::wstring detailsText() const = 0;
   // PNG bytes of the selected drawing's thumbnail, empty for none.
   virtual std::string previewImage() const = 0;
+  // The share of the split area above the lower pane (0 to 1), kept with the palette's layout.
+  virtual double topToWholeRatio() const { return 0.7; }
+  virtual void setTopToWholeRatio(double /*ratio*/) {}
   // Called after buttons, page, details or preview changed.
   virtual void setChangeListener(std::function<void()> listener) = 0;
 };

@@ -59,10 +59,16 @@ HcComboController* VoxPrmPaletteSet::combo() { return m_combo.get(); }
 
 HcProjectTabController* VoxPrmPaletteSet::projectTab() { return m_tab.get(); }
 
-// The palette set's own elements are written by its palettes; until the project tab exists the
-// host's element is left as the host wrote it.
-void VoxPrmPaletteSet::loadLayout(const pugi::xml_node& /*paletteSetElement*/) {}
-void VoxPrmPaletteSet::saveLayout(pugi::xml_node& /*paletteSetElement*/) {}
+// The project tab's layout is kept under the palette set's element, found by the tab's name.
+void VoxPrmPaletteSet::loadLayout(const pugi::xml_node& paletteSetElement) {
+  if (!m_tab) return;
+  vox::palette::PaletteLayout layout = m_tab->layout();
+  if (vox::palette::readPaletteLayout(paletteSetElement, m_tab->name(), layout)) m_tab->setLayout(layout);
+}
+
+void VoxPrmPaletteSet::saveLayout(pugi::xml_node& paletteSetElement) {
+  if (m_tab) vox::palette::writePaletteLayout(paletteSetElement, m_tab->name(), m_tab->layout());
+}
 
 bool VoxPrmPaletteSet::postReReadRequest(int projectIndex) {
   HcEventLoop* loop = hcEventLoop();

@@ -149,7 +149,21 @@ void VoxPrmProjectTab::press(unsigned command, HcPoint screenPoint) {
 
 void VoxPrmProjectTab::showBottomPage(int page) {
   if (page != 0 && page != 1) return;
-  page_ = page;
+  layout_.bottom.selectedPage = page;
+  refreshDetailsAndPreview();
+}
+
+void VoxPrmProjectTab::setTopToWholeRatio(double ratio) {
+  if (ratio > 0.0 && ratio < 1.0) layout_.topToWholeRatio = ratio;
+}
+
+std::wstring VoxPrmProjectTab::name() const { return vox::host::resourceText(621); }
+
+vox::palette::PaletteLayout VoxPrmProjectTab::layout() const { return layout_; }
+
+void VoxPrmProjectTab::setLayout(const vox::palette::PaletteLayout& layout) {
+  layout_ = layout;
+  if (layout_.bottom.selectedPage != 0 && layout_.bottom.selectedPage != 1) layout_.bottom.selectedPage = 0;
   refreshDetailsAndPreview();
 }
 
@@ -157,8 +171,9 @@ void VoxPrmProjectTab::refreshDetailsAndPreview() {
   details_.clear();
   preview_.clear();
   const bool single = tree_.GetSelectedCount() == 1;
-  if (single && page_ == 0) tree_.GetDisplayDetails(details_);
+  const int page = layout_.bottom.selectedPage;
+  if (single && page == 0) tree_.GetDisplayDetails(details_);
   std::wstring drawing;
-  if (single && page_ == 1 && tree_.IsDrawingSelected(&drawing, nullptr)) preview_ = thumbnailOf(drawing);
+  if (single && page == 1 && tree_.IsDrawingSelected(&drawing, nullptr)) preview_ = thumbnailOf(drawing);
   changed();
 }

@@ -9,6 +9,7 @@
 
 #include "core/ProjectEvent.h"
 #include "host/HcPaletteControllers.h"
+#include "palette/PaletteLayout.h"
 
 class CProjectTree;
 
@@ -33,11 +34,18 @@ class VoxPrmProjectTab : public VoxPrmProjectEventReceiver, public HcProjectTabC
   // HcProjectTabController
   std::vector<HcToolButtonView> buttons() const override;
   void press(unsigned command, HcPoint screenPoint) override;
-  int bottomPage() const override { return page_; }
+  int bottomPage() const override { return layout_.bottom.selectedPage; }
   void showBottomPage(int page) override;
   std::wstring detailsText() const override { return details_; }
   std::string previewImage() const override { return preview_; }
   void setChangeListener(std::function<void()> listener) override { changed_ = std::move(listener); }
+  double topToWholeRatio() const override { return layout_.topToWholeRatio; }
+  void setTopToWholeRatio(double ratio) override;
+
+  // The tab's name, which its stored layout is found by, and that layout.
+  std::wstring name() const;
+  vox::palette::PaletteLayout layout() const;
+  void setLayout(const vox::palette::PaletteLayout& layout);
 
  private:
   void onTasksAdded(const std::wstring& projectID, const std::wstring&);
@@ -48,7 +56,7 @@ class VoxPrmProjectTab : public VoxPrmProjectEventReceiver, public HcProjectTabC
   void changed() const;
 
   CProjectTree& tree_;
-  int page_ = 0;
+  vox::palette::PaletteLayout layout_;
   bool busy_ = false;
   bool taskListEnabled_ = false;
   std::wstring details_;

@@ -39,6 +39,7 @@ class ScriptedUi : public HcUiHost {
   int runDialog(HcDialogController& dialog) override {
     shown.push_back(dialog.name());
     if (resourceDepth) depths.push_back(resourceDepth());
+    if (documentLocks) locks.push_back(documentLocks());
     while (!steps.empty()) {
       const Step step = steps.front();
       steps.pop_front();
@@ -49,15 +50,22 @@ class ScriptedUi : public HcUiHost {
   std::deque<Step> steps;
   std::vector<std::wstring> shown;
   std::function<int()> resourceDepth;
+  std::function<int()> documentLocks;
+  std::vector<int> locks;  // the current document's locks while each dialog ran
   std::vector<int> depths;  // the host's resource switch depth while each dialog ran
 };
 
 class QueuedPicks : public HcEditorInput {
  public:
-  std::optional<HcPickedPoint> getPoint(const std::wstring&) override { return take(points); }
+  std::optional<HcPickedPoint> getPoint(const std::wstring&) override {
+    if (documentLocks) locks.push_back(documentLocks());
+    return take(points);
+  }
   std::optional<std::wstring> selectText(const std::wstring&) override { return take(texts); }
   std::deque<std::optional<HcPickedPoint>> points;
   std::deque<std::optional<std::wstring>> texts;
+  std::function<int()> documentLocks;
+  std::vector<int> locks;  // the current document's locks while the user picked a point
 
  private:
   template <typename T>
@@ -99,6 +107,8 @@ class DrawingProperties : public ModuleFixture {
     fs::copy(fs::path(VOX_SOURCE_DIR) / "samples" / "Demo", temp.native("Demo"), fs::copy_options::recursive);
     fs::copy(fs::path(VOX_SOURCE_DIR) / "samples" / "blocks", temp.native("blocks"), fs::copy_options::recursive);
     ui.resourceDepth = [this] { return host().documents().resourceDepth(); };
+    ui.documentLocks = [this] { return host().documents().lockDepth(current); };
+    picks.documentLocks = ui.documentLocks;
     HcHostRuntime runtime = hcHostRuntime();
     runtime.ui = &ui;
     runtime.input = &picks;
@@ -213,6 +223,7 @@ TEST_F(DrawingProperties, APickedPointIsFormattedWithTheHostsLinearPrecision) {
   edit(path, demo(),
        {tab(5), set(L"reference-kind", L"X-Y grid"), press(L"pick-datum"), press(L"ok")});
   EXPECT_EQ(ui.shown, (std::vector<std::wstring>{L"drawing-properties", L"drawing-properties"}));
+  EXPECT_EQ(picks.locks, std::vector<int>{0}) << "the user works in an unlocked document";
   EXPECT_EQ(attribute(path, L"DATUMX"), L"12.35");
   EXPECT_EQ(attribute(path, L"DATUMY"), L"67.89");
   expectReleased({path, demo()});
@@ -241,6 +252,7 @@ TEST_F(DrawingProperties, ADrawingWithoutTheBlockInTheActiveProjectGetsOneWithTh
   edit(path, demo(), {press(L"ok"), press(L"cancel")});
   EXPECT_EQ(ui.shown, (std::vector<std::wstring>{L"settings-block-alert", L"drawing-properties"}));
   EXPECT_EQ(ui.depths, (std::vector<int>{1, 1})) << "both with the module's resources";
+  EXPECT_EQ(ui.locks, (std::vector<int>{1, 1})) << "the current document locked while each is shown";
   EXPECT_EQ(attribute(path, L"RUNGDIST"), L"0.75") << "the project's default";
   expectReleased({path, demo()});
 }

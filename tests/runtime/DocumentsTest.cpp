@@ -62,6 +62,23 @@ TEST_F(Documents, OpeningWritesTheDrawingLockAndClosingRemovesIt) {
   EXPECT_FALSE(docs.closeDocument(a));
 }
 
+TEST_F(Documents, DocumentLocksNestAndGoWithTheirDocument) {
+  HcDocument* a = docs.appContextOpenDocument(dir.path(L"A.dwg"), false);
+  ASSERT_NE(a, nullptr);
+  EXPECT_TRUE(docs.lockDocument(a));
+  EXPECT_TRUE(docs.lockDocument(a));
+  docs.unlockDocument(a);
+  EXPECT_EQ(docs.lockDepth(a), 1);
+  docs.unlockDocument(a);
+  docs.unlockDocument(a);  // one unlock too many changes nothing
+  EXPECT_EQ(docs.lockDepth(a), 0);
+  EXPECT_FALSE(docs.lockDocument(nullptr));
+  EXPECT_TRUE(docs.lockDocument(a));
+  EXPECT_TRUE(docs.closeDocument(a));
+  EXPECT_EQ(docs.lockDepth(a), 0) << "a closed document holds no lock";
+  EXPECT_FALSE(docs.lockDocument(a)) << "nor can it be locked";
+}
+
 TEST_F(Documents, AFileTheCheckRefusesOpensNoDocument) {
   docs.setDrawingCheck([](const std::wstring& path) {
     return os::fileName(path) == L"B.dwg" ? std::wstring(L"the file is not valid JSON") : std::wstring();

@@ -298,6 +298,27 @@ TEST_F(DrawingProperties, AMissingSavedDrawingFailsWithAMessage) {
   expectReleased({drawing(L"GONE.dwg"), demo()});
 }
 
+TEST_F(DrawingProperties, WithoutAPendingDrawingTheCurrentDocumentIsEdited) {
+  std::wstring shownFile;
+  ui.steps = {[&](HcDialogController& d) -> std::optional<int> {
+    for (const HcDialogField& f : d.fields())
+      if (f.id == L"file-name") shownFile = f.value;
+    return kHcDialogCancel;
+  }};
+  type(L"VoxDrawingProps");
+  EXPECT_EQ(shownFile, L"DEMO001.dwg");
+  expectReleased({drawing(L"DEMO001.dwg"), demo()});
+}
+
+TEST_F(DrawingProperties, ANeverSavedCurrentDrawingCannotBeOpened) {
+  host().documents().newDocument();
+  const std::size_t asked = answers.asked().size();
+  type(L"VoxDrawingProps");
+  EXPECT_TRUE(ui.shown.empty());
+  ASSERT_EQ(answers.asked().size(), asked + 1) << "a message that the drawing cannot be opened";
+  EXPECT_NE(answers.asked().back().text.find(L"Drawing"), std::wstring::npos);
+}
+
 TEST_F(DrawingProperties, ADrawingThatCannotBeOpenedForWritingFailsWithAMessage) {
   const std::wstring path = drawing(L"control\\DEMO003.dwg");
   ASSERT_TRUE(os::setReadOnly(path, true));

@@ -7,6 +7,7 @@
 #include "host/LispCoreFunctions.h"
 #include "palette/CProjectTree.h"
 #include "palette/VoxPrmComboBox.h"
+#include "palette/VoxPrmControlFactory.h"
 #include "palette/VoxPrmProjectTab.h"
 
 namespace {
@@ -16,8 +17,8 @@ constexpr const wchar_t* kDefaultCaption = L"Project Manager";
 }  // namespace
 
 VoxPrmPaletteSet::VoxPrmPaletteSet()
-    : m_tree(std::make_unique<CProjectTree>()),
-      m_combo(std::make_unique<VoxPrmComboBox>()),
+    : m_tree(VoxPrmControlFactory::Instance().NewProjectTree()),
+      m_combo(VoxPrmControlFactory::Instance().NewProjectComboBox()),
       m_tab(std::make_unique<VoxPrmProjectTab>(*m_tree)),
       m_alive(std::make_shared<bool>(true)) {}
 

@@ -2,6 +2,8 @@
 // selection, and the display configuration rebuilding the tree after OK only.
 
 #include "palette/VoxPrmProjectTab.h"
+#include "palette/VoxPrmComboBox.h"
+#include "palette/VoxPrmControlFactory.h"
 #include "palette/VoxPrmPaletteSet.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +131,23 @@ TEST_F(ProjectTab, TheActivationRetryRearmsEverySecondUntilTheLispCoreTakesThePr
   EXPECT_FALSE(paletteSet.isActivationRetryRunning());
   host().loop().advance(5000);
   EXPECT_EQ(calls, 2) << "stopped once the call succeeded";
+}
+
+TEST_F(ProjectTab, ARegisteredFactoryMakesThePalettesTreeAndNullGoesBackToTheModulesOwn) {
+  struct MarkedTree : CProjectTree {};
+  struct Factory : IVoxPrmControlFactoryImpl {
+    std::unique_ptr<CProjectTree> NewProjectTree() override { return std::make_unique<MarkedTree>(); }
+    std::unique_ptr<VoxPrmComboBox> NewProjectComboBox() override { return nullptr; }
+  };
+  VoxPrmControlFactory::Instance().RegisterImplementation(std::make_unique<Factory>());
+  {
+    VoxPrmPaletteSet paletteSet;
+    EXPECT_NE(dynamic_cast<MarkedTree*>(paletteSet.projectTree()), nullptr);
+    EXPECT_NE(paletteSet.combo(), nullptr) << "an implementation without a combo box gets the module's";
+  }
+  VoxPrmControlFactory::Instance().RegisterImplementation(nullptr);
+  VoxPrmPaletteSet paletteSet;
+  EXPECT_EQ(dynamic_cast<MarkedTree*>(paletteSet.projectTree()), nullptr);
 }
 
 }  // namespace

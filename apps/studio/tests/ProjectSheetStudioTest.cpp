@@ -32,15 +32,8 @@ class ProjectSheetStudio : public StudioFixture {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(startStudio());
-    // The module's LISP functions come with a document.
-    typeLine(QStringLiteral("OPEN \"%1\"").arg(QString::fromStdString(sample("DEMO001.dwg"))));
-    ASSERT_TRUE(waitUntil([&] { return window().drawingArea()->subWindowList().size() == 1; }))
-        << "expected the sample drawing open; history:\n" << history().toStdString();
-    typeLine(QStringLiteral("(vox_openproject \"%1\" 1)").arg(QString::fromStdString(sample("DEMO.wdp"))));
-    ASSERT_TRUE(waitUntil([&] { return history().contains(QStringLiteral("\nT")); }))
-        << "expected the sample project open; history:\n" << history().toStdString();
+    ASSERT_NO_FATAL_FAILURE(openSampleProject());
   }
-  QString history() { return window().commandLineDock()->historyText(); }
   std::string projectFile() const { return vox::test::readNative(sample("DEMO.wdp")); }
 };
 

@@ -39,7 +39,6 @@ class StudioTree : public StudioFixture {
         << "; history:\n" << history().toStdString();
   }
 
-  QString history() { return window().commandLineDock()->historyText(); }
   ProjectTreeView* view() {
     PaletteDock* dock = studio().ui().paletteDock();
     return dock != nullptr ? dock->treeView() : nullptr;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QMdiArea>
 #include <QTest>
 
 #include <cstdlib>
@@ -50,6 +51,18 @@ void StudioFixture::typeLine(const QString& line) {
   QTest::keyClicks(input, line);
   QTest::keyClick(input, Qt::Key_Return);
 }
+
+void StudioFixture::openSampleProject() {
+  // The module's LISP functions come with a document.
+  typeLine(QStringLiteral("OPEN \"%1\"").arg(QString::fromStdString(sample("DEMO001.dwg"))));
+  ASSERT_TRUE(waitUntil([&] { return window().drawingArea()->subWindowList().size() == 1; }))
+      << "expected the sample drawing open; history:\n" << history().toStdString();
+  typeLine(QStringLiteral("(vox_openproject \"%1\" 1)").arg(QString::fromStdString(sample("DEMO.wdp"))));
+  ASSERT_TRUE(waitUntil([&] { return history().contains(QStringLiteral("\nT")); }))
+      << "expected the sample project open; history:\n" << history().toStdString();
+}
+
+QString StudioFixture::history() const { return window_->commandLineDock()->historyText(); }
 
 void StudioFixture::closeWindow() {
   if (window_ == nullptr) return;

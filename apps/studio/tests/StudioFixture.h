@@ -26,6 +26,10 @@ class StudioFixture : public ::testing::Test {
   void startStudio();
   // Types `line` into the command-line dock and presses Enter.
   void typeLine(const QString& line);
+  // Opens the sample's first drawing, then the sample project as the active one, and waits for
+  // both (a test failure says which did not come).
+  void openSampleProject();
+  QString history() const;
   // The native path of a file of the sample project's copy.
   std::string sample(const std::string& name) const { return temp_.native("Demo/" + name); }
   std::string settingsFolder() const { return temp_.native("config"); }

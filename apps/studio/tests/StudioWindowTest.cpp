@@ -33,7 +33,6 @@ class StudioWindow : public StudioFixture {
  protected:
   void SetUp() override { ASSERT_NO_FATAL_FAILURE(startStudio()); }
 
-  QString history() const { return const_cast<StudioWindow*>(this)->window().commandLineDock()->historyText(); }
   QList<QMdiSubWindow*> subWindows() { return window().drawingArea()->subWindowList(); }
   bool hasWindowTitled(const QString& title) {
     for (const QMdiSubWindow* w : subWindows())

@@ -9,7 +9,7 @@
 
 using vox::dialogs::FieldChoice;
 using vox::dialogs::FieldSource;
-using vox::dialogs::FieldSpec;
+using vox::dialogs::PageField;
 using vox::dialogs::pageText;
 
 namespace {
@@ -20,7 +20,7 @@ constexpr int kCodeStandardIndex = 38;
 constexpr int kNoPosition = -1;
 constexpr int kPositions = 10;
 
-FieldSpec misc(const std::wstring& id, const std::wstring& group, int index, HcFieldKind kind) {
+PageField misc(const std::wstring& id, const std::wstring& group, int index, HcFieldKind kind) {
   return {.id = id, .group = group, .source = FieldSource::kMisc, .key = index, .kind = kind};
 }
 
@@ -37,12 +37,12 @@ std::vector<FieldChoice> standardChoices(const std::vector<VoxCodeStandard>& sta
   return choices;
 }
 
-std::vector<FieldSpec> settingsFields(const std::vector<VoxCodeStandard>& standards) {
-  FieldSpec standard = misc(L"code-standard", L"standard", kCodeStandardIndex, HcFieldKind::kChoice);
+std::vector<PageField> settingsFields(const std::vector<VoxCodeStandard>& standards) {
+  PageField standard = misc(L"code-standard", L"standard", kCodeStandardIndex, HcFieldKind::kChoice);
   standard.choices = standardChoices(standards);
-  FieldSpec catalogMode = misc(L"catalog-mode", L"catalog", 6, HcFieldKind::kRadio);
+  PageField catalogMode = misc(L"catalog-mode", L"catalog", 6, HcFieldKind::kRadio);
   catalogMode.choices = vox::dialogs::numberedChoices(L"choice-catalog-mode-", 0, 3);
-  FieldSpec position = misc(L"position", L"options", kPositionIndex, HcFieldKind::kChoice);
+  PageField position = misc(L"position", L"options", kPositionIndex, HcFieldKind::kChoice);
   position.choices = positionChoices();
   return {
       misc(L"schematic-libraries", L"libraries", 1, HcFieldKind::kPath),

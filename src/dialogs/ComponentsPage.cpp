@@ -8,12 +8,12 @@ namespace {
 
 constexpr int kSequential = 1;
 
-FieldSpec miscNumber(const std::wstring& id, int index) {
+PageField miscNumber(const std::wstring& id, int index) {
   return {.id = id, .group = L"tag-options", .source = FieldSource::kMisc, .key = index,
           .kind = HcFieldKind::kNumber, .check = FieldCheck::kWhole, .decimal = true};
 }
 
-std::vector<FieldSpec> componentFields() {
+std::vector<PageField> componentFields() {
   return {
       {.id = L"tag-format", .group = L"tag-format", .key = 5, .check = FieldCheck::kNumberPlaceholder,
        .resetValue = L"%F%N", .resetMessage = kMsgTagFormatNeedsN},

@@ -5,11 +5,11 @@
 namespace vox::dialogs {
 namespace {
 
-FieldSpec text(const std::wstring& id, const std::wstring& group, int index) {
+PageField text(const std::wstring& id, const std::wstring& group, int index) {
   return {.id = id, .group = group, .key = index};
 }
 
-std::vector<FieldSpec> crossRefFields() {
+std::vector<PageField> crossRefFields() {
   return {
       text(L"xref-format", L"xref-format", 14),
       text(L"xref-alt-format", L"xref-format", 47),

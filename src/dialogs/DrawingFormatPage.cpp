@@ -10,19 +10,19 @@ namespace {
 constexpr int kXY = 3;
 constexpr int kXZone = 4;
 
-FieldSpec number(const std::wstring& id, const std::wstring& group, int index, FieldCheck check = FieldCheck::kReal) {
+PageField number(const std::wstring& id, const std::wstring& group, int index, FieldCheck check = FieldCheck::kReal) {
   return {.id = id, .group = group, .key = index, .kind = HcFieldKind::kNumber, .check = check};
 }
 
-FieldSpec text(const std::wstring& id, const std::wstring& group, int index) {
+PageField text(const std::wstring& id, const std::wstring& group, int index) {
   return {.id = id, .group = group, .key = index};
 }
 
-FieldSpec flag(const std::wstring& id, const std::wstring& group, int bit) {
+PageField flag(const std::wstring& id, const std::wstring& group, int bit) {
   return {.id = id, .group = group, .source = FieldSource::kFlagBits, .key = bit, .kind = HcFieldKind::kCheck};
 }
 
-void addLadderFields(std::vector<FieldSpec>& out) {
+void addLadderFields(std::vector<PageField>& out) {
   out.push_back({.id = L"ladder-orientation", .group = L"ladder", .key = 0, .kind = HcFieldKind::kRadio,
                  .choices = {{L"H", L"choice-horizontal"}, {L"V", L"choice-vertical"}}});
   out.push_back(number(L"rung-spacing", L"ladder", 11));
@@ -31,7 +31,7 @@ void addLadderFields(std::vector<FieldSpec>& out) {
   out.push_back(flag(L"suppress-line-references", L"ladder", kFlagSuppressLineRefs));
 }
 
-void addReferencingFields(std::vector<FieldSpec>& out) {
+void addReferencingFields(std::vector<PageField>& out) {
   out.push_back({.id = L"reference-kind", .group = L"referencing", .key = 1, .kind = HcFieldKind::kChoice,
                  .choices = numberedChoices(L"choice-reference-kind-", 1, 9)});
   out.push_back(number(L"datum-x", L"referencing", 18, FieldCheck::kRealOrEmpty));
@@ -44,14 +44,14 @@ void addReferencingFields(std::vector<FieldSpec>& out) {
   out.push_back(text(L"xy-delimiter", L"referencing", 25));
 }
 
-void addScaleAndSortFields(std::vector<FieldSpec>& out) {
+void addScaleAndSortFields(std::vector<PageField>& out) {
   out.push_back(number(L"unit-scale", L"scale", 30));
   out.push_back(number(L"feature-scale", L"scale", 31));
   out.push_back(flag(L"scale-mm", L"scale", kFlagScaleMmFullSize));
   out.push_back(text(L"sort-mode", L"sort", 59));
 }
 
-void addLayerFields(std::vector<FieldSpec>& out) {
+void addLayerFields(std::vector<PageField>& out) {
   const std::pair<const wchar_t*, int> layers[] = {
       {L"wire-layers", 26},       {L"wire-number-layer", 27}, {L"wire-copy-layer", 28},
       {L"wire-fixed-layer", 29},  {L"tag-layer", 32},         {L"xref-layer", 33},
@@ -64,8 +64,8 @@ void addLayerFields(std::vector<FieldSpec>& out) {
   out.push_back(flag(L"ignore-layer-0", L"layers", kFlagIgnoreLayer0));
 }
 
-std::vector<FieldSpec> drawingFormatFields() {
-  std::vector<FieldSpec> out;
+std::vector<PageField> drawingFormatFields() {
+  std::vector<PageField> out;
   addLadderFields(out);
   addReferencingFields(out);
   addScaleAndSortFields(out);

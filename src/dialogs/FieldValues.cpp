@@ -18,20 +18,20 @@ bool codesMatch(const std::wstring& code, const std::wstring& stored) {
 
 }  // namespace
 
-std::vector<std::wstring> choiceTexts(const FieldSpec& spec) {
+std::vector<std::wstring> choiceTexts(const PageField& spec) {
   std::vector<std::wstring> texts;
   for (const FieldChoice& choice : spec.choices) texts.push_back(pageText(choice.textName));
   return texts;
 }
 
-std::size_t choiceForCode(const FieldSpec& spec, const std::wstring& stored) {
+std::size_t choiceForCode(const PageField& spec, const std::wstring& stored) {
   for (std::size_t i = 0; i < spec.choices.size(); ++i) {
     if (codesMatch(spec.choices[i].code, stored)) return i;
   }
   return 0;
 }
 
-int choiceForText(const FieldSpec& spec, const std::wstring& text) {
+int choiceForText(const PageField& spec, const std::wstring& text) {
   const std::vector<std::wstring> texts = choiceTexts(spec);
   for (std::size_t i = 0; i < texts.size(); ++i) {
     if (os::iequals(texts[i], text)) return static_cast<int>(i);
@@ -39,13 +39,13 @@ int choiceForText(const FieldSpec& spec, const std::wstring& text) {
   return -1;
 }
 
-std::wstring shownValue(const FieldSpec& spec, const std::wstring& stored) {
+std::wstring shownValue(const PageField& spec, const std::wstring& stored) {
   if (spec.kind == HcFieldKind::kCheck) return records::parseLeadingInt(stored) != 0 ? L"1" : L"0";
   if (isChoiceKind(spec.kind) && !spec.choices.empty()) return choiceTexts(spec)[choiceForCode(spec, stored)];
   return stored;
 }
 
-std::wstring storedValue(const FieldSpec& spec, const std::wstring& shown) {
+std::wstring storedValue(const PageField& spec, const std::wstring& shown) {
   if (spec.kind == HcFieldKind::kCheck) return shown == L"1" ? L"1" : L"0";
   if (isChoiceKind(spec.kind) && !spec.choices.empty()) {
     const int index = choiceForText(spec, shown);

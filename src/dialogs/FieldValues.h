@@ -7,24 +7,24 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/FieldSpec.h"
+#include "dialogs/PageField.h"
 
 namespace vox::dialogs {
 
 // The texts of the field's choices, from the catalog.
-std::vector<std::wstring> choiceTexts(const FieldSpec& spec);
+std::vector<std::wstring> choiceTexts(const PageField& spec);
 
 // The index of the choice whose code matches `stored` (ignoring case, or the same whole
 // number); 0 when none matches.
-std::size_t choiceForCode(const FieldSpec& spec, const std::wstring& stored);
+std::size_t choiceForCode(const PageField& spec, const std::wstring& stored);
 
 // The index of the choice whose text is `text` (ignoring case); -1 when none is.
-int choiceForText(const FieldSpec& spec, const std::wstring& text);
+int choiceForText(const PageField& spec, const std::wstring& text);
 
 // What the field shows for the stored text.
-std::wstring shownValue(const FieldSpec& spec, const std::wstring& stored);
+std::wstring shownValue(const PageField& spec, const std::wstring& stored);
 
 // The text written back for what the field shows.
-std::wstring storedValue(const FieldSpec& spec, const std::wstring& shown);
+std::wstring storedValue(const PageField& spec, const std::wstring& shown);
 
 }  // namespace vox::dialogs

@@ -39,13 +39,13 @@ std::wstring numberProblem(FieldCheck check, const std::wstring& text, const std
 }
 
 // The field's label, looked up when needed so that it follows the catalog in use.
-std::wstring labelOf(const FieldSpec& spec) { return pageText(L"field-" + spec.id); }
+std::wstring labelOf(const PageField& spec) { return pageText(L"field-" + spec.id); }
 
 }  // namespace
 
-SettingsPage::SettingsPage(std::vector<FieldSpec> specs, std::vector<std::pair<std::wstring, std::wstring>> pictures)
+SettingsPage::SettingsPage(std::vector<PageField> specs, std::vector<std::pair<std::wstring, std::wstring>> pictures)
     : m_pictures(std::move(pictures)) {
-  for (FieldSpec& spec : specs) {
+  for (PageField& spec : specs) {
     Bound field;
     field.spec = std::move(spec);
     m_fields.push_back(std::move(field));

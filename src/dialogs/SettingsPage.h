@@ -1,5 +1,5 @@
 #pragma once
-// A property page described by a table of fields (FieldSpec): it loads each field from its
+// A property page described by a table of fields (PageField): it loads each field from its
 // drawing setting, misc setting or flag bits, lets the user change it, checks it when the page
 // is left and writes back only what changed. The five shared pages are such tables plus their
 // own enabling rules and pictures.
@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/FieldSpec.h"
+#include "dialogs/PageField.h"
 #include "dialogs/PropertyPage.h"
 
 namespace vox::dialogs {
@@ -33,7 +33,7 @@ class SettingsPage : public PropertyPage {
 
  protected:
   // `pictures`: (group, picture base name) pairs, completed by the ladder orientation.
-  SettingsPage(std::vector<FieldSpec> specs, std::vector<std::pair<std::wstring, std::wstring>> pictures = {});
+  SettingsPage(std::vector<PageField> specs, std::vector<std::pair<std::wstring, std::wstring>> pictures = {});
 
   // Recomputes enabled flags that follow other fields; called after load and every change.
   virtual void refreshEnabled() {}
@@ -46,7 +46,7 @@ class SettingsPage : public PropertyPage {
 
  private:
   struct Bound {
-    FieldSpec spec;
+    PageField spec;
     std::wstring shown;
     std::wstring loaded;
     bool present = false;

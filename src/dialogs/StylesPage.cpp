@@ -7,18 +7,18 @@
 namespace vox::dialogs {
 namespace {
 
-FieldSpec teeStyleField() {
+PageField teeStyleField() {
   return {.id = L"wire-tee-style", .group = L"wire-style", .source = FieldSource::kFlagBits,
           .key = kFlagWireTeeStyle, .kind = HcFieldKind::kRadio,
           .choices = numberedChoices(L"choice-wire-tee-style-", 0, 4, 32)};
 }
 
-FieldSpec styleNumber(const std::wstring& id, const std::wstring& group, int index) {
+PageField styleNumber(const std::wstring& id, const std::wstring& group, int index) {
   return {.id = id, .group = group, .key = index, .kind = HcFieldKind::kNumber, .check = FieldCheck::kWhole,
           .decimal = true};
 }
 
-std::vector<FieldSpec> styleFields() {
+std::vector<PageField> styleFields() {
   return {
       teeStyleField(),
       {.id = L"wire-gap-style", .group = L"wire-style", .key = 49, .kind = HcFieldKind::kRadio,

@@ -8,13 +8,13 @@ namespace {
 
 constexpr int kSequential = 1;
 
-FieldSpec miscOption(const std::wstring& id, int index, bool number) {
+PageField miscOption(const std::wstring& id, int index, bool number) {
   return {.id = id, .group = L"wire-options", .source = FieldSource::kMisc, .key = index,
           .kind = number ? HcFieldKind::kNumber : HcFieldKind::kText,
           .check = number ? FieldCheck::kWhole : FieldCheck::kNone, .decimal = number};
 }
 
-std::vector<FieldSpec> wireNumberFields() {
+std::vector<PageField> wireNumberFields() {
   return {
       {.id = L"wire-mode", .group = L"wire-type", .key = 6, .kind = HcFieldKind::kRadio,
        .choices = sequentialModeChoices()},

@@ -31,7 +31,7 @@ struct FieldChoice {
   std::wstring textName;
 };
 
-struct FieldSpec {
+struct PageField {
   std::wstring id{};   // stable name for scripts; the label is the catalog text "field-" + id
   std::wstring group{};  // the sub-panel
   FieldSource source = FieldSource::kDrawing;

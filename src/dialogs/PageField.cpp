@@ -1,4 +1,4 @@
-#include "dialogs/FieldSpec.h"
+#include "dialogs/PageField.h"
 
 namespace vox::dialogs {
 

@@ -238,6 +238,8 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   // The selected drawings (several) or the context drawing, in visible order.
   std::vector<HcNodeId> commandDrawings() const;
   bool queueForDrawing(const wchar_t* command);
+  // An integer system variable of the host is set (not 0).
+  static bool hostVariableOn(const wchar_t* name);
 
   vox::palette::ProjectTreeModel model_;
   HcTreeViewPort* viewPort_ = nullptr;

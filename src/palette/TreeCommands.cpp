@@ -41,11 +41,6 @@ HcDocument* openDocumentOf(const std::wstring& path) {
   return nullptr;
 }
 
-bool systemVariableSet(const wchar_t* name) {
-  HcResBuf value;
-  return hcedGetVar(name, value) == kRtNorm && value.integer().value_or(0) != 0;
-}
-
 }  // namespace
 
 void CProjectTree::RunMenuCommand(unsigned command) {
@@ -205,7 +200,7 @@ bool CProjectTree::VoxContextOpenDocument(const std::wstring& path, _lockStatus 
   HcDocManager* documents = hcDocManagerPtr();
   if (documents == nullptr) return false;
   const std::wstring openCommand = vox::host::lispcore::environmentValue(L"WD_OPEN_DWG").value_or(std::wstring());
-  if (systemVariableSet(L"SDI")) {
+  if (hostVariableOn(L"SDI")) {
     HcDocument* doc = documents->appContextOpenDocument(path, false);
     if (doc != nullptr && !openCommand.empty()) documents->sendStringToExecute(doc, openCommand + L"\r", false, false, false);
     return doc != nullptr;

@@ -15,11 +15,6 @@ namespace {
 
 enum : unsigned { kBusyText = 562, kBusyCaption = 563 };
 
-bool systemVariableSet(const wchar_t* name) {
-  HcResBuf value;
-  return hcedGetVar(name, value) == kRtNorm && value.integer().value_or(0) != 0;
-}
-
 // The project file locked for as long as a menu is shown, when nobody held it.
 class MenuProjectLock {
  public:
@@ -47,6 +42,11 @@ const HcDocument* activeDrawingDocument() {
 }
 
 }  // namespace
+
+bool CProjectTree::hostVariableOn(const wchar_t* name) {
+  HcResBuf value;
+  return hcedGetVar(name, value) == kRtNorm && value.integer().value_or(0) != 0;
+}
 
 void CProjectTree::showBusyMessage() {
   if (HcInteraction* interaction = hcInteraction())
@@ -95,8 +95,8 @@ vox::palette::MenuFacts CProjectTree::menuFacts(const _itemdatastruct* record) c
   vox::palette::MenuFacts facts;
   VoxPrmProjectManager* manager = GetProjectManager();
   facts.documentOpen = hcHasDocument();
-  facts.singleDocumentMode = systemVariableSet(L"SDI");
-  facts.activeDrawingTitled = systemVariableSet(L"DWGTITLED");
+  facts.singleDocumentMode = hostVariableOn(L"SDI");
+  facts.activeDrawingTitled = hostVariableOn(L"DWGTITLED");
   facts.drawingCopied = !copiedDrawing_.empty();
   facts.openProjects = manager != nullptr ? manager->getProjectCount() : 0;
   const auto lockState = [manager](const std::wstring& id) {

@@ -12,12 +12,12 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonEntry {
   unsigned command;
   const wchar_t* name;
   unsigned tooltip;
 };
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonEntry kButtons[] = {
     {VoxPrmProjectTab::kNewProjectButton, L"new-project", 611}, {VoxPrmProjectTab::kNewDrawingButton, L"new-drawing", 612},
     {VoxPrmProjectTab::kRefreshButton, L"refresh", 613},        {VoxPrmProjectTab::kTaskListButton, L"task-list", 614},
     {VoxPrmProjectTab::kResequenceButton, L"resequence", 615},  {VoxPrmProjectTab::kDisplayConfigButton, L"display-config", 616},
@@ -92,7 +92,7 @@ void VoxPrmProjectTab::onSetActive(const std::wstring& projectID) {
 
 std::vector<HcToolButtonView> VoxPrmProjectTab::buttons() const {
   std::vector<HcToolButtonView> views;
-  for (const ButtonSpec& spec : kButtons) {
+  for (const ButtonEntry& spec : kButtons) {
     bool enabled = true;
     if (spec.command == kNewProjectButton || spec.command == kNewDrawingButton || spec.command == kResequenceButton ||
         spec.command == kPublishButton)

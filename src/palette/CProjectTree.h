@@ -83,7 +83,6 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   void SetOldSingleSelection();
   void ReSelectOldSelection(const std::wstring& projectID);
   bool keepsSelectionVisible() const { return showSelectionAlways_; }
-  const std::wstring& boldDrawing() const { return boldDrawing_; }
 
   // ---- Status and details texts ----
   static bool GetProjectStatusText(const std::wstring& projectID, std::wstring& text, _lockStatus* status);
@@ -198,7 +197,6 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   const vox::palette::ProjectTreeModel& model() const { return model_; }
 
  protected:
-  vox::palette::ProjectTreeModel& mutableModel() { return model_; }
   void refreshDetails() const;
 
  private:

@@ -64,7 +64,6 @@ class ProjectTreeModel {
   // Pre-order over the whole tree whatever is expanded: first child, else the next sibling,
   // else the parent's next sibling.
   HcNodeId nextPreOrder(HcNodeId id) const;
-  std::size_t nodeCount() const { return index_.size(); }
 
   // While a batch is open selection changes are collected and told once when it closes.
   class SelectionBatch {
@@ -77,7 +76,6 @@ class ProjectTreeModel {
    private:
     ProjectTreeModel& model_;
   };
-  bool inBatch() const { return batchDepth_ > 0; }
   // Called (outside batches) after the selection changed, for the details pane.
   void setSelectionObserver(std::function<void()> observer) { selectionObserver_ = std::move(observer); }
 

@@ -110,6 +110,9 @@ class ProjectTextReader::Lines {
     if (!text.empty() && text[0] == L'"') text.remove_prefix(1);
     std::wstring path = os::toBackslashes(text);
     if (os::isRelative(path)) paths_.relativeToAbsolute(path);
+    // Resolving "." and ".." can leave blanks at the end ("A \."); a line's trailing blanks are not
+    // kept, so the name is trimmed again to read back the same after it is written.
+    path.resize(trimTrailingBlanks(path).size());
     pending_.fileName = std::move(path);
     data.addFile(pending_);
     pending_ = VoxPrmFileDetails();

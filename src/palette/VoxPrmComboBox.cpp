@@ -176,9 +176,9 @@ void VoxPrmComboBox::OnItemSelection(int index) {
     case kNewItem:
       if (HcDocManager* documents = hcDocManagerPtr())
         documents->executeInApplicationContext([] {
-          HcDocManager* manager = hcDocManagerPtr();
-          if (manager != nullptr && manager->curDocument() != nullptr)
-            manager->sendStringToExecute(manager->curDocument(), L"_.voxnewproject\r", true, false, false);
+          HcDocManager* docs = hcDocManagerPtr();
+          if (docs != nullptr && docs->curDocument() != nullptr)
+            docs->sendStringToExecute(docs->curDocument(), L"_.voxnewproject\r", true, false, false);
         });
       restorePrevious();
       return;

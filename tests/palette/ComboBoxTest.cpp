@@ -5,8 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include "TreeFixture.h"
+#include "host/ResourceText.h"
+#include "locking/LockIdentity.h"
+#include "locking/VoxPrmVirtualFileLocker.h"
 #include "palette/TextFit.h"
+#include "platform/os/LockedFile.h"
 
 namespace vox::test {
 namespace {
@@ -87,6 +95,40 @@ TEST_F(ComboBox, TheFaceShowsTheLockOfTheActiveProjectAndFollowsItsChanges) {
   EXPECT_EQ(changes, 1) << "an unlock of the active project repaints the face";
   manager.onProjectLocked(L"\\elsewhere\\X.wdp");
   EXPECT_EQ(changes, 1) << "another project's lock does not";
+}
+
+// Every lock state of the active project's file gives its mark and tooltip: green for this user,
+// red for a colleague or a holder that cannot be read, yellow for a file nobody may write.
+TEST_F(ComboBox, TheLockMarkFollowsEveryLockStateOfTheProjectFile) {
+  const std::wstring p = openProject("P", {"A.dwg"}, true);
+  VoxPrmComboBox combo;
+  EXPECT_EQ(combo.face(0).lock, HcLockMark::kNone) << "not locked";
+  EXPECT_TRUE(combo.face(0).lockTooltip.empty());
+  EXPECT_TRUE(combo.face(0).textTooltip.empty()) << "a whole text without a mark needs no tooltip";
+
+  {
+    VoxPrmVirtualFileLocker ann{[] { return locking::identityText({L"ann", L"PC7", L"Ann Lee"}, L"Monday", L"10:00"); }};
+    ASSERT_TRUE(ann.lockFile(p.c_str()));
+    const HcComboFace face = combo.face(0);
+    EXPECT_EQ(face.lock, HcLockMark::kRed) << "locked by another user";
+    EXPECT_NE(face.lockTooltip.find(L"ann"), std::wstring::npos) << "the holder is named: " << face.lockTooltip;
+    ASSERT_TRUE(ann.unlockFile(p.c_str()));
+  }
+  EXPECT_EQ(combo.face(0).lock, HcLockMark::kNone) << "the colleague released it";
+
+  {
+    auto held = os::LockedFile::acquire(p + L".FLL", os::LockedFile::Disposition::kOpenOrCreate);
+    ASSERT_TRUE(held && held->replaceContent(std::string(2000, 'x')));
+    const HcComboFace face = combo.face(0);
+    EXPECT_EQ(face.lock, HcLockMark::kRed) << "held by a holder that cannot be read";
+    EXPECT_EQ(face.lockTooltip, vox::host::resourceText(403));
+  }
+  std::filesystem::remove(temp.native("P/P.wdp.FLL"));
+
+  ASSERT_EQ(::chmod(temp.native("P/P.wdp").c_str(), 0444), 0);
+  EXPECT_EQ(combo.face(0).lock, HcLockMark::kYellow) << "a read-only project file";
+  EXPECT_EQ(combo.face(0).lockTooltip, vox::host::resourceText(404));
+  ASSERT_EQ(::chmod(temp.native("P/P.wdp").c_str(), 0644), 0);
 }
 
 }  // namespace

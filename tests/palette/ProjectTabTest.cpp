@@ -78,6 +78,22 @@ TEST_F(ProjectTab, ButtonsFollowTheBusyHostAndTheTasks) {
   EXPECT_TRUE(enabled(L"new-project"));
 }
 
+TEST_F(ProjectTab, TheTaskListButtonFollowsTheActiveProjectsTasks) {
+  const std::wstring p = GetActiveProject()->getProjectID();
+  const std::wstring q = openProject("Q", {"C.dwg"}, false);
+  manager.onProjectTasksAdded(q, L"Q_update.mdb");
+  EXPECT_FALSE(enabled(L"task-list")) << "tasks of a project that is not active";
+  manager.onProjectTasksAdded(p, L"P_update.mdb");
+  EXPECT_TRUE(enabled(L"task-list"));
+  manager.onProjectTasksDeleted(q, L"Q_update.mdb");
+  EXPECT_TRUE(enabled(L"task-list")) << "another project's tasks went";
+  manager.onProjectTasksDeleted(p, L"P_update.mdb");
+  EXPECT_FALSE(enabled(L"task-list"));
+  tab->onCommandOrLispEvent(true);
+  manager.onProjectTasksAdded(p, L"P_update.mdb");
+  EXPECT_FALSE(enabled(L"task-list")) << "not while the host is busy";
+}
+
 TEST_F(ProjectTab, TheDisplayConfigurationRebuildsTheTreeAfterOkOnly) {
   ui.answer = [](HcDialogController& dialog) {
     dialog.setField(L"available", L"6");  // description 1

@@ -42,6 +42,15 @@ void showValue(QWidget* widget, const HcDialogField& field) {
   if (auto* check = qobject_cast<QCheckBox*>(widget)) check->setChecked(field.value == L"1");
   if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->setCurrentIndex(combo->findText(value));
   if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    // The rows themselves change when the controller moves entries between lists.
+    QStringList texts;
+    for (const std::wstring& choice : field.choices) texts << q(choice);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+    if (shown != texts) {
+      list->clear();
+      list->addItems(texts);
+    }
     const QStringList rows = value.split(u',', Qt::SkipEmptyParts);
     for (int i = 0; i < list->count(); ++i) list->item(i)->setSelected(rows.contains(QString::number(i)));
   }

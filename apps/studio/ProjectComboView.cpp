@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStandardItemModel>
-
-#include "host/HcPaletteControllers.h"
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace vox::studio {
 namespace {
@@ -54,13 +54,36 @@ void ProjectComboView::refill() {
     addItem((item.checked ? QStringLiteral("\u2713 ") : QStringLiteral("    ")) + QString::fromStdWString(item.text));
     if (model != nullptr && !item.enabled) model->item(count() - 1)->setEnabled(false);
   }
-  const HcComboFace face = combo_.face(width());
   setCurrentIndex(combo_.currentIndex());
-  if (combo_.currentIndex() < 0) setPlaceholderText(QString::fromStdWString(face.text));
-  if (currentIndex() >= 0 && face.lock != HcLockMark::kNone) setItemIcon(currentIndex(), lockIcon(face.lock));
-  const std::wstring tip = face.lockTooltip.empty() ? face.textTooltip : face.textTooltip + L"\n" + face.lockTooltip;
-  setToolTip(QString::fromStdWString(tip));
   filling_ = false;
+  refreshFace();
+}
+
+void ProjectComboView::refreshFace() {
+  // The room for the text: the face's label area, less the mark the controller accounts for.
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  const QRect label = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+  face_ = combo_.face(label.width());
+  const std::wstring tip = face_.lockTooltip.empty() ? face_.textTooltip : face_.textTooltip + L"\n" + face_.lockTooltip;
+  setToolTip(QString::fromStdWString(tip));
+  update();
+}
+
+void ProjectComboView::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  option.currentText = QString::fromStdWString(face_.text);
+  option.currentIcon = face_.lock != HcLockMark::kNone ? lockIcon(face_.lock) : QIcon();
+  option.iconSize = QSize(14, 14);
+  painter.drawComplexControl(QStyle::CC_ComboBox, option);
+  painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void ProjectComboView::resizeEvent(QResizeEvent* event) {
+  QComboBox::resizeEvent(event);
+  refreshFace();
 }
 
 }  // namespace vox::studio

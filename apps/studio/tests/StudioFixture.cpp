@@ -45,6 +45,13 @@ void StudioFixture::startStudio() {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get())) << "expected the main window to be shown";
 }
 
+void StudioFixture::restartStudio() {
+  closeWindow();
+  studio_.reset();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  startStudio();
+}
+
 void StudioFixture::typeLine(const QString& line) {
   CommandInput* input = window_->commandLineDock()->input();
   input->setFocus();

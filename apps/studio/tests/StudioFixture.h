@@ -24,6 +24,9 @@ class StudioFixture : public ::testing::Test {
 
   // Creates the host and loads the module, then the window.
   void startStudio();
+  // Closes the window and unloads the module (the palette's layout is stored), then starts again
+  // with the same settings folder and sample files.
+  void restartStudio();
   // Types `line` into the command-line dock and presses Enter.
   void typeLine(const QString& line);
   // Opens the sample's first drawing, then the sample project as the active one, and waits for

@@ -36,6 +36,7 @@ class PaletteDock : public QDockWidget {
   QListWidget* projectList() const { return projects_; }
   // The project tree's view; null while the palette set has no tree.
   ProjectTreeView* treeView() const { return treeView_; }
+  HcTreeController* tree() const { return tree_; }
 
  private:
   void takeTree(HcTreeController* tree);

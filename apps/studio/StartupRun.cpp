@@ -6,7 +6,10 @@
 #include <cstdio>
 
 #include "MainWindow.h"
+#include "PaletteDock.h"
+#include "QtUiHost.h"
 #include "StudioHost.h"
+#include "host/HcPaletteControllers.h"
 
 namespace vox::studio {
 namespace {
@@ -20,6 +23,18 @@ bool fitsInQuotes(const QString& text) {
   for (const QChar c : text)
     if (c == u'"' || c == u'\\' || c.category() == QChar::Other_Control) return false;
   return true;
+}
+
+// The first drawing node whose text begins with `name` (its file name) and its project; zeros
+// when there is none.
+std::pair<HcNodeId, HcNodeId> findDrawing(const HcTreeController& tree, const std::wstring& name) {
+  for (const HcNodeId project : tree.roots()) {
+    for (const HcNodeId drawing : tree.children(project)) {
+      const std::optional<HcTreeNodeView> view = tree.node(drawing);
+      if (view && view->text.rfind(name, 0) == 0) return {project, drawing};
+    }
+  }
+  return {0, 0};
 }
 
 }  // namespace
@@ -53,8 +68,24 @@ void StartupRun::afterDrawing() {
     window_.runLine(QStringLiteral("(vox_openproject \"") + project + QStringLiteral("\" 1)"));
   }
   if (options_.showPalette) window_.runLine(QStringLiteral("Voxnav"));
-  if (!options_.offscreenShot) return;
+  for (const std::string& line : options_.runLines) window_.runLine(QString::fromStdString(line));
+  if (!options_.offscreenShot && !options_.selectDrawing) return;
   // The lines run at the loop's next turn; what they post runs before the second hop.
+  studio_.loop().post([this] { studio_.loop().post([this] { finishStart(); }); });
+}
+
+void StartupRun::finishStart() {
+  if (options_.selectDrawing) {
+    PaletteDock* dock = studio_.ui().paletteDock();
+    HcTreeController* tree = dock != nullptr ? dock->tree() : nullptr;
+    const QString name = QString::fromStdString(*options_.selectDrawing);
+    const auto [project, drawing] = tree != nullptr ? findDrawing(*tree, name.toStdWString()) : std::pair<HcNodeId, HcNodeId>{};
+    if (drawing == 0) return fail(QStringLiteral("no drawing ") + name + QStringLiteral(" in the palette"));
+    tree->setExpanded(project, true);
+    tree->click(drawing, HcHitPart::kLabel, kHcNoModifier);
+  }
+  if (!options_.offscreenShot) return;
+  // The details pane follows the selection at the loop's next turns.
   studio_.loop().post([this] { studio_.loop().post([this] { takePicture(); }); });
 }
 

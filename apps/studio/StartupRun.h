@@ -1,7 +1,8 @@
 #pragma once
 // What the studio does at start when asked on its command line: open a drawing, then (once the
-// module has heard of it) open the project and make it active, then show the palette; with a
-// picture asked for, save the main window as a PNG once all of that has run, and finish.
+// module has heard of it) open the project and make it active, show the palette, type the lines
+// asked for and select a drawing in the palette's tree; with a picture asked for, save the main
+// window as a PNG once all of that has run, and finish.
 
 #include <QObject>
 #include <QTimer>
@@ -23,6 +24,8 @@ class StartupRun : public QObject {
 
  private:
   void afterDrawing();
+  // Selects the asked drawing in the palette's tree, then takes the picture when one is asked.
+  void finishStart();
   void takePicture();
   void fail(const QString& why);
 

@@ -11,7 +11,8 @@ ParsedStudioOptions parseStudioOptions(const std::vector<std::string>& args, con
                                                   {"--blocks", &options.blocks}};
   const std::map<std::string, std::optional<std::string>*> optional{{"--open-drawing", &options.openDrawing},
                                                                     {"--open-project", &options.openProject},
-                                                                    {"--offscreen-shot", &options.offscreenShot}};
+                                                                    {"--offscreen-shot", &options.offscreenShot},
+                                                                    {"--select-drawing", &options.selectDrawing}};
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
@@ -20,6 +21,11 @@ ParsedStudioOptions parseStudioOptions(const std::vector<std::string>& args, con
     }
     if (arg == "--show-palette") {
       options.showPalette = true;
+      continue;
+    }
+    if (arg == "--run") {
+      if (i + 1 >= args.size()) return {std::nullopt, arg + " needs a value"};
+      options.runLines.push_back(args[++i]);
       continue;
     }
     const auto path = paths.find(arg);
@@ -38,11 +44,14 @@ ParsedStudioOptions parseStudioOptions(const std::vector<std::string>& args, con
 
 const char* studioUsageText() {
   return "usage: voxfolio-studio [--open-drawing FILE] [--open-project FILE.wdp] [--show-palette]\n"
-         "                       [--offscreen-shot FILE.png] [--module LIB] [--resources DIR] [--blocks DIR]\n"
+         "                       [--run LINE]... [--select-drawing NAME] [--offscreen-shot FILE.png]\n"
+         "                       [--module LIB] [--resources DIR] [--blocks DIR]\n"
          "The desktop host with the VoxFolio module loaded: drawings in windows, the command line and\n"
          "the project palette. At start it opens the drawing, then opens the project and makes it\n"
-         "active, then shows the palette, as asked. --offscreen-shot runs without a display, saves a\n"
-         "picture of the main window to FILE once that is done, prints FILE and exits.\n";
+         "active, then shows the palette, then types each --run LINE on the command line, then selects\n"
+         "the drawing NAME (its file name) in the palette's tree, as asked. --offscreen-shot runs\n"
+         "without a display, saves a picture of the main window to FILE once that is done, prints FILE\n"
+         "and exits.\n";
 }
 
 }  // namespace vox::studio

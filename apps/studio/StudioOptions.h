@@ -14,6 +14,8 @@ struct StudioOptions {
   std::optional<std::string> openDrawing;   // --open-drawing FILE: opened at start
   std::optional<std::string> openProject;   // --open-project FILE: opened and made active at start
   bool showPalette = false;                 // --show-palette: Voxnav at start
+  std::vector<std::string> runLines;        // --run LINE (repeatable): typed on the command line next
+  std::optional<std::string> selectDrawing;  // --select-drawing NAME: its node selected in the palette
   std::optional<std::string> offscreenShot;  // --offscreen-shot FILE: run offscreen, save a PNG, exit
   bool help = false;
 };

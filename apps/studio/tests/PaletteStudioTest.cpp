@@ -2,6 +2,7 @@
 // colleague's lock, the display configuration dialog driven through its Qt buttons, and the
 // split between the tree and the details kept across a restart of the studio.
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QImage>
 #include <QListWidget>
@@ -112,7 +113,7 @@ TEST_F(PaletteStudio, TheDisplayConfigurationDialogsButtonsDriveItsController) {
   EXPECT_EQ(answerer.stuck(), 0);
 }
 
-TEST_F(PaletteStudio, TheSplitBetweenTreeAndDetailsSurvivesARestart) {
+TEST_F(PaletteStudio, TheSplitAndThePageShownBelowTheTreeSurviveARestart) {
   auto* split = child<QSplitter>("projectSplit");
   ASSERT_NE(split, nullptr);
   const int whole = split->sizes()[0] + split->sizes()[1];
@@ -125,6 +126,9 @@ TEST_F(PaletteStudio, TheSplitBetweenTreeAndDetailsSurvivesARestart) {
   ASSERT_TRUE(waitUntil([&] { return split->sizes()[0] < before - whole / 10; }))
       << "expected the drag to make the tree smaller than " << before << ", got " << split->sizes()[0];
   const double ratio = static_cast<double>(split->sizes()[0]) / whole;
+  auto* previewButton = child<QAbstractButton>("PREVIEW_BTN");
+  ASSERT_NE(previewButton, nullptr);
+  QTest::mouseClick(previewButton, Qt::LeftButton);
 
   ASSERT_NO_FATAL_FAILURE(restartStudio());
   ASSERT_NO_FATAL_FAILURE(showPalette());
@@ -133,6 +137,9 @@ TEST_F(PaletteStudio, TheSplitBetweenTreeAndDetailsSurvivesARestart) {
   ASSERT_TRUE(waitUntil([&] { return again->sizes()[0] + again->sizes()[1] > 0; }));
   const double restored = static_cast<double>(again->sizes()[0]) / (again->sizes()[0] + again->sizes()[1]);
   EXPECT_NEAR(restored, ratio, 0.05) << "the tree's share of the split after the restart";
+  auto* preview = child<QWidget>("preview");
+  ASSERT_NE(preview, nullptr);
+  EXPECT_TRUE(preview->isVisible()) << "the preview page was the one shown when the studio closed";
 }
 
 }  // namespace

@@ -117,6 +117,16 @@ class HcTreeController {
   // The label edit ended: the new text, or none when cancelled.
   virtual void endEdit(HcNodeId id, const std::optional<std::wstring>& text) = 0;
 
+  // The filter box above the tree: drawing nodes whose text or file name does not contain
+  // `text` (ignoring case) are hidden; an empty text shows all again. A tree without a filter
+  // ignores it.
+  virtual void setFilter(const std::wstring& /*text*/) {}
+  virtual std::wstring filterText() const { return {}; }
+  // Drawing nodes the filter hides.
+  virtual std::size_t hiddenCount() const { return 0; }
+  // Expands or collapses every project node.
+  virtual void setAllExpanded(bool /*expanded*/) {}
+
  private:
   std::vector<HcNodeId> siblings(HcNodeId parent) const { return parent == 0 ? roots() : children(parent); }
 };

@@ -19,7 +19,10 @@ std::wstring withBackslashes(std::wstring path) {
 
 CProjectTree::CProjectTree() {
   HookProjectEvents();
-  model_.setSelectionObserver([this] { refreshDetails(); });
+  model_.setSelectionObserver([this] {
+    ++selectionVersion_;
+    refreshDetails();
+  });
   VoxPrmProjectManager* manager = GetProjectManager();
   if (manager == nullptr) return;
   // A tree made after projects were opened shows them as if it had seen them open.

@@ -118,6 +118,17 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   void setContextItem(HcNodeId item) { contextItem_ = item; }
   void setMultiSelectEnabled(bool enabled) { multiSelect_ = enabled; }
 
+  // ---- Filter box and expansion of all projects ----
+  // While a filter is set, each project shows only its matching drawings (DrawingFilter.h) and a
+  // project with matches is expanded; hidden drawings are no nodes: selections, ranges and
+  // commands never reach them. Rebuilds while filtering filter the new nodes. Clearing the
+  // filter brings back the expansion from before it and, unless the user selected something
+  // meanwhile, the selection from before it.
+  void setFilter(const std::wstring& text) override;
+  std::wstring filterText() const override { return filter_; }
+  std::size_t hiddenCount() const override { return model_.hiddenCount(); }
+  void setAllExpanded(bool expanded) override;
+
   // ---- Rename ----
   virtual void RenameTreeItem(HcNodeId item);
   virtual bool DoActualFileRename(const std::wstring& oldPath, const std::wstring& newPath);
@@ -212,6 +223,16 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
     RenameSession& operator=(const RenameSession&) = delete;
     ~RenameSession();
   };
+  // What the tree looked like when a filter began, for when it is cleared.
+  struct FilterSession {
+    std::vector<std::wstring> expandedProjects;
+    std::vector<std::wstring> selectedPaths;  // project IDs or drawing paths
+    std::wstring caretPath;
+    unsigned selectionVersion = 0;  // after the filter's last application
+  };
+  // Hides the project's drawings the filter does not match; expands it when some match.
+  void applyFilter(HcNodeId project);
+  void endFilterSession(const FilterSession& session);
   void sortRoots(const std::wstring& activeID);
   void rebuildProject(const std::wstring& projectID);
   void onAddDrawing(const std::wstring& id, const VoxPrmFileDetails&) { onProjectDrawingsChanged(id); }
@@ -265,6 +286,9 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   std::wstring boldDrawing_;
   bool showSelectionAlways_ = false;
   std::unique_ptr<RenameSession> rename_;
+  std::wstring filter_;
+  std::optional<FilterSession> filterSession_;
+  unsigned selectionVersion_ = 0;  // counts selection changes
   // Shared with the rename timer's callback, so one that fires after the tree is gone does nothing.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

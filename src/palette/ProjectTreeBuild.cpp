@@ -105,6 +105,7 @@ bool CProjectTree::AddDWGNodes(HcNodeId projectItem, const std::wstring& project
   }
   recordset.close();
   model_.insertChildren(projectItem, std::move(nodes));
+  if (!filter_.empty()) applyFilter(projectItem);
 
   if (reselect != nullptr && !reselect->empty()) {
     bool caretSet = false;

@@ -46,7 +46,11 @@ void ProjectTreeModel::sortRoots(const std::function<bool(const ProjectNode&, co
 
 void ProjectTreeModel::removeChildren(HcNodeId project) {
   const int row = rowOf(project);
-  if (row < 0 || roots_[row].children.empty()) return;
+  if (row < 0) return;
+  if (roots_[row].children.empty()) {
+    roots_[row].hidden.clear();
+    return;
+  }
   std::vector<DrawingNode>& children = roots_[row].children;
   bool touchedSelection = false;
   if (listener_ != nullptr) listener_->childrenAboutToBeRemoved(row, static_cast<int>(children.size()));
@@ -56,6 +60,7 @@ void ProjectTreeModel::removeChildren(HcNodeId project) {
     index_.erase(child.id);
   }
   children.clear();
+  roots_[row].hidden.clear();
   if (listener_ != nullptr) listener_->childrenRemoved(row);
   if (touchedSelection) selectionTouched();
 }
@@ -64,6 +69,8 @@ void ProjectTreeModel::insertChildren(HcNodeId project, std::vector<DrawingNode>
   const int row = rowOf(project);
   if (row < 0 || added.empty()) return;
   std::vector<DrawingNode>& children = roots_[row].children;
+  std::size_t order = children.size() + roots_[row].hidden.size();
+  for (DrawingNode& node : added) node.order = order++;
   if (listener_ != nullptr) listener_->childrenAboutToBeInserted(row, static_cast<int>(added.size()));
   const std::size_t first = children.size();
   if (children.empty()) {
@@ -76,6 +83,58 @@ void ProjectTreeModel::insertChildren(HcNodeId project, std::vector<DrawingNode>
   for (std::size_t i = first; i < children.size(); ++i)
     index_[children[i].id] = Location{row, static_cast<int>(i)};
   if (listener_ != nullptr) listener_->childrenInserted(row);
+}
+
+bool ProjectTreeModel::filterChildren(HcNodeId project, const std::function<bool(const DrawingNode&)>& keep) {
+  const int row = rowOf(project);
+  if (row < 0) return false;
+  ProjectNode& p = roots_[row];
+  std::vector<HcNodeId> shownBefore;
+  shownBefore.reserve(p.children.size());
+  for (const DrawingNode& child : p.children) shownBefore.push_back(child.id);
+  // Both lists are in project order: one merge gives the whole list, one pass splits it.
+  std::vector<DrawingNode> all;
+  all.reserve(p.children.size() + p.hidden.size());
+  std::merge(std::make_move_iterator(p.children.begin()), std::make_move_iterator(p.children.end()),
+             std::make_move_iterator(p.hidden.begin()), std::make_move_iterator(p.hidden.end()), std::back_inserter(all),
+             [](const DrawingNode& a, const DrawingNode& b) { return a.order < b.order; });
+  std::vector<DrawingNode> shown, hidden;
+  for (DrawingNode& node : all) (keep(node) ? shown : hidden).push_back(std::move(node));
+  const bool same = std::equal(shown.begin(), shown.end(), shownBefore.begin(), shownBefore.end(),
+                               [](const DrawingNode& node, HcNodeId id) { return node.id == id; });
+  if (same) {
+    p.children = std::move(shown);
+    p.hidden = std::move(hidden);
+    return false;
+  }
+  SelectionBatch batch(*this);
+  // The old list keeps its size (of moved-from nodes with their ids) until it is told removed.
+  if (!shownBefore.empty()) {
+    if (listener_ != nullptr) listener_->childrenAboutToBeRemoved(row, static_cast<int>(shownBefore.size()));
+    for (const HcNodeId id : shownBefore) index_.erase(id);
+    p.children.clear();
+    if (listener_ != nullptr) listener_->childrenRemoved(row);
+  }
+  for (DrawingNode& node : hidden) {
+    const bool wasCaret = node.id == caret_;
+    if (wasCaret) caret_ = 0;
+    selectionDirty_ = selectionDirty_ || node.selected || wasCaret;
+    node.selected = false;
+  }
+  p.hidden = std::move(hidden);
+  if (!shown.empty()) {
+    if (listener_ != nullptr) listener_->childrenAboutToBeInserted(row, static_cast<int>(shown.size()));
+    p.children = std::move(shown);
+    reindexChildren(static_cast<std::size_t>(row));
+    if (listener_ != nullptr) listener_->childrenInserted(row);
+  }
+  return true;
+}
+
+std::size_t ProjectTreeModel::hiddenCount() const {
+  std::size_t count = 0;
+  for (const ProjectNode& p : roots_) count += p.hidden.size();
+  return count;
 }
 
 const ProjectNode* ProjectTreeModel::project(HcNodeId id) const {

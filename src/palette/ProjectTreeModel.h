@@ -31,6 +31,13 @@ class ProjectTreeModel {
   void removeChildren(HcNodeId project);
   // Appends drawing nodes (their ids and records' node handles are given here).
   void insertChildren(HcNodeId project, std::vector<DrawingNode> children);
+  // Shows the project's drawing nodes that `keep` accepts and hides the others, all in project
+  // order; hidden nodes lose their selected flag and the caret. Nothing is told when the shown
+  // nodes stay the same; otherwise the drawings are removed and inserted whole. Whether the
+  // shown nodes changed.
+  bool filterChildren(HcNodeId project, const std::function<bool(const DrawingNode&)>& keep);
+  // Drawing nodes hidden by filters, over all projects.
+  std::size_t hiddenCount() const;
   HcNodeId newId() { return ++lastId_; }
 
   // Lookup; null or 0 for an unknown id.

@@ -40,6 +40,7 @@ struct DrawingNode {
   int icon = kDrawingIcon;
   bool selected = false;
   bool bold = false;
+  std::size_t order = 0;  // position in the project's whole list, hidden nodes counted
 };
 
 struct ProjectNode {
@@ -50,4 +51,7 @@ struct ProjectNode {
   bool selected = false;
   bool bold = false;
   std::vector<DrawingNode> children;
+  // Drawing nodes a filter hides, in project order: they are no nodes of the tree (no id lookup,
+  // no selection) until the filter lets them back.
+  std::vector<DrawingNode> hidden;
 };

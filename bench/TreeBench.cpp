@@ -1,7 +1,8 @@
 // The project tree over one open project of 20 000 drawings in the reference host, with display
 // order [103, 104, 108] and a scratch database of 20 000 rows: building the drawing nodes,
-// Refresh (also with the studio's item model listening, when the studio is built), and a Shift
-// range over every drawing node. Baseline: reading the same project file.
+// Refresh (also with the studio's item model listening, when the studio is built), a Shift
+// range over every drawing node, and keystrokes in the filter box. Baseline: reading the same
+// project file.
 
 #include <benchmark/benchmark.h>
 
@@ -106,7 +107,32 @@ void Tree_ShiftRange(benchmark::State& state) {
   if (tree.GetSelectedCount() != kDrawings) state.SkipWithError("the range is not whole");
 }
 
+// Typing into the filter box and deleting again: one keystroke per iteration, from all 20 000
+// drawings shown down to one ("DWG1234" narrows to a single drawing) and back.
+const std::vector<std::wstring>& filterKeystrokes() {
+  static const std::vector<std::wstring> keys{L"D", L"DW", L"DWG", L"DWG1", L"DWG12", L"DWG123", L"DWG1234",
+                                              L"DWG123", L"DWG12", L"DWG1", L"DWG", L"DW", L"D", L""};
+  return keys;
+}
+
+void Tree_FilterKeystroke(benchmark::State& state) {
+  CProjectTree& tree = bench().tree();
+  std::size_t key = 0;
+  for (auto _ : state) tree.setFilter(filterKeystrokes()[key++ % filterKeystrokes().size()]);
+  tree.setFilter(L"");
+  if (tree.children(bench().project()).size() != static_cast<std::size_t>(kDrawings)) state.SkipWithError("nodes missing");
+}
+
 #ifdef VOX_BENCH_QT
+// The filter's keystrokes with the studio's item model listening.
+void Tree_FilterKeystrokeWithQtModel(benchmark::State& state) {
+  vox::studio::ProjectTreeItemModel model(bench().tree());
+  std::size_t key = 0;
+  for (auto _ : state) bench().tree().setFilter(filterKeystrokes()[key++ % filterKeystrokes().size()]);
+  bench().tree().setFilter(L"");
+  if (model.rowCount(model.index(0, 0)) != kDrawings) state.SkipWithError("rows missing");
+}
+
 // Refresh with the studio's item model as the tree's listener: the model's row signals for the
 // whole project, and a receiver that asks every new row's index and text as a view lays out.
 void Tree_RefreshWithQtModel(benchmark::State& state) {
@@ -125,8 +151,10 @@ void Tree_RefreshWithQtModel(benchmark::State& state) {
 
 #ifdef VOX_BENCH_QT
 BENCHMARK(Tree_RefreshWithQtModel)->Name("Tree/RefreshWithQtModel/20000")->Unit(benchmark::kMillisecond);
+BENCHMARK(Tree_FilterKeystrokeWithQtModel)->Name("Tree/FilterKeystrokeWithQtModel/20000")->Unit(benchmark::kMillisecond);
 #endif
 BENCHMARK(Tree_Baseline)->Name("Tree/Baseline/20000")->Unit(benchmark::kMillisecond);
 BENCHMARK(Tree_BuildNodes)->Name("Tree/BuildNodes/20000")->Unit(benchmark::kMillisecond);
 BENCHMARK(Tree_Refresh)->Name("Tree/Refresh/20000")->Unit(benchmark::kMillisecond);
 BENCHMARK(Tree_ShiftRange)->Name("Tree/ShiftRange/20000")->Unit(benchmark::kMillisecond);
+BENCHMARK(Tree_FilterKeystroke)->Name("Tree/FilterKeystroke/20000")->Unit(benchmark::kMillisecond);

@@ -13,14 +13,14 @@ bool projectDialog(const std::wstring& name, const std::wstring& projectPath) {
   return invokeSucceeded(name, HcResBufChain().shortInt(1).str(projectPath));
 }
 
+}  // namespace
+
 bool unsafeForQuotedInput(const std::wstring& text) {
   for (const wchar_t c : text) {
     if (c == L'"' || std::iswcntrl(static_cast<wint_t>(c))) return true;
   }
   return false;
 }
-
-}  // namespace
 
 const std::wstring& paletteExpressionText(PaletteExpression command) {
   static const std::array<std::wstring, 10> texts{

@@ -30,6 +30,10 @@ const std::wstring& paletteExpressionText(PaletteExpression command);
 // Types the expression into the current document (not echoed); false without a document.
 bool sendPaletteExpression(PaletteExpression command);
 
+// Whether `text` holds a double quote or a control character: put between double quotes into
+// typed input or a script, it could end the quoted text and inject input of its own.
+bool unsafeForQuotedInput(const std::wstring& text);
+
 // The "_.open" line for a drawing path, without the carriage return; empty when the path holds a
 // double quote or a control character, which could end the quoted name and inject input.
 std::optional<std::wstring> openDrawingLine(const std::wstring& drawingPath);

@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ElidedPathLabel.h"
+
 namespace vox::studio {
 namespace {
 
@@ -35,6 +37,11 @@ void showValue(QWidget* widget, const HcDialogField& field) {
   widget->setEnabled(field.enabled);
   widget->setToolTip(q(field.tooltip));
   const QString value = q(field.value);
+  if (auto* path = qobject_cast<ElidedPathLabel*>(widget)) {
+    path->setPath(value);  // its tooltip is the whole path unless the controller gives one
+    if (!field.tooltip.empty()) path->setToolTip(q(field.tooltip));
+    return;
+  }
   if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(value);
   if (auto* line = qobject_cast<QLineEdit*>(widget); line != nullptr && line->text() != value) line->setText(value);
   if (auto* box = qobject_cast<QPlainTextEdit*>(widget); box != nullptr && box->toPlainText() != value)
@@ -154,6 +161,7 @@ void FormDialog::addField(QFormLayout& form, const HcDialogField& field) {
   QWidget* widget = nullptr;
   switch (field.kind) {
     case HcFieldKind::kLabel: widget = new QLabel(body_); break;
+    case HcFieldKind::kPathLabel: widget = new ElidedPathLabel(body_); break;
     case HcFieldKind::kText:
     case HcFieldKind::kNumber: {
       auto* line = new QLineEdit(body_);

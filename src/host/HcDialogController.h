@@ -19,6 +19,8 @@ enum class HcFieldKind {
   kChoice,     // a drop-down list: one of `choices`
   kList,       // a list box: `choices` are the rows, the value the selected rows' indices ("0,3")
   kPath,       // a path with a browse button
+  kPathLabel,  // read-only path: a graphical host shortens it in the middle to fit and shows the
+               // whole text as its tooltip; a text host prints the whole text
 };
 
 struct HcDialogField {

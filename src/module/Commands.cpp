@@ -10,6 +10,7 @@
 #include "host/LispCoreSettingsCalls.h"
 #include "host/VoxUtils.h"
 #include "module/ModuleState.h"
+#include "module/NewProjectCommand.h"
 #include "module/ProjectPropertiesCommand.h"
 #include "module/VoxPrmNavManager.h"
 
@@ -46,7 +47,7 @@ void dialogNotAvailable(const wchar_t* command) {
   hcutPrintf(L"\n%s: this dialog is not available yet.", command);
 }
 void projectProperties() { runProjectProperties(); }
-void newProject() { dialogNotAvailable(L"VoxNewProject"); }
+void newProject() { runNewProject(); }
 void drawingProperties() { runDrawingProperties(); }
 void newDrawing() { dialogNotAvailable(L"VoxNewDrawing"); }
 void compareDrawingToProject() { dialogNotAvailable(L"VoxCompareDtoP"); }

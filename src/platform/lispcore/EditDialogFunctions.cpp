@@ -2,6 +2,9 @@
 // the user pressed OK without changing anything: the values it was given, in the shape its
 // caller reads.
 
+#include <algorithm>
+#include <optional>
+
 #include "platform/lispcore/Arguments.h"
 #include "platform/lispcore/Registrar.h"
 
@@ -67,9 +70,26 @@ void collectListStrings(const Value& value, bool inList, std::vector<Value>& lin
   for (const Value& element : value.elements()) collectListStrings(element, true, lines);
 }
 
+// The flags of a project being created (mode 0, last argument a comma-separated string), as
+// the list of strings that ends the answer.
+std::optional<Value> newProjectFlags(const Args& args) {
+  if (args.size() < 2 || args.front().kind != Value::Kind::kInteger || args.front().integer != 0 ||
+      args.back().kind != Value::Kind::kString)
+    return std::nullopt;
+  std::vector<Value> flags;
+  const std::wstring& text = args.back().text;
+  for (std::size_t start = 0; !text.empty() && start <= text.size();) {
+    const std::size_t comma = std::min(text.find(L',', start), text.size());
+    flags.push_back(Value::ofString(text.substr(start, comma - start)));
+    start = comma + 1;
+  }
+  return Value::ofList(std::move(flags));
+}
+
 Value descriptionLines(const Args& args, std::wstring&) {
   std::vector<Value> lines;
   for (const Value& arg : args) collectListStrings(arg, false, lines);
+  if (std::optional<Value> flags = newProjectFlags(args); flags && !flags->isNil()) lines.push_back(std::move(*flags));
   return Value::ofList(std::move(lines));
 }
 

@@ -86,6 +86,13 @@ bool removeFile(const std::wstring& path, OsError* error) {
   return true;
 }
 
+bool createFolder(const std::wstring& path, OsError* error) {
+  const std::optional<std::string> native = toNative(path);
+  if (!native) return fail(error, ENOENT);
+  if (::mkdir(native->c_str(), 0777) != 0) return fail(error, errno);
+  return true;
+}
+
 bool copyFile(const std::wstring& from, const std::wstring& to, bool overwrite, OsError* error) {
   const std::optional<std::string> nativeFrom = toNative(from);
   const std::optional<std::string> nativeTo = toNative(to);

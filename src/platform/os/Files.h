@@ -32,6 +32,8 @@ bool setHidden(const std::wstring& path, bool hidden);
 bool folderAccessible(const std::wstring& path);
 
 bool removeFile(const std::wstring& path, OsError* error = nullptr);
+// Makes one folder (its parent must exist), readable and writable as the user's umask allows.
+bool createFolder(const std::wstring& path, OsError* error = nullptr);
 // Copies a regular file's content to `to`, replacing an existing file when `overwrite` is set
 // (else EEXIST).
 bool copyFile(const std::wstring& from, const std::wstring& to, bool overwrite, OsError* error = nullptr);

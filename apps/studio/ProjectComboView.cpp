@@ -13,7 +13,8 @@ namespace {
 
 // The lock mark: a padlock-grey frame holding a square in the lock state's colour.
 QIcon lockIcon(HcLockMark mark) {
-  static const QColor kColours[] = {QColor(), QColor(127, 255, 127), QColor(255, 79, 79), QColor(255, 223, 0)};
+  static const QColor kColours[] = {QColor(), QColor(127, 255, 127), QColor(255, 79, 79), QColor(255, 223, 0),
+                                    QColor(150, 150, 150)};
   QPixmap pixmap(14, 14);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);

@@ -35,6 +35,10 @@ using HcNodeId = std::uint64_t;
 // Where on a node the pointer was: its icon, its label, its state icon, or beside it.
 enum class HcHitPart { kNone, kIcon, kLabel, kStateIcon, kButton };
 
+// The lock mark of a file: green held by this user, red by another one, yellow read-only,
+// grey a file that cannot be read.
+enum class HcLockMark { kNone, kGreen, kRed, kYellow, kGrey };
+
 struct HcTreeNodeView {
   HcNodeId id = 0;
   HcNodeId parent = 0;  // 0 for a project (root) node
@@ -46,6 +50,11 @@ struct HcTreeNodeView {
   bool caret = false;
   bool bold = false;
   std::vector<std::wstring> marks;  // further flags a host may show ("active", "locked")
+  // A mark when the node's file is held by another user, read-only or cannot be read, and why.
+  HcLockMark lock = HcLockMark::kNone;
+  std::wstring lockText;
+  // A note on a project node: changed on disk a moment ago, or a re-read that failed (lasting).
+  std::wstring note;
 };
 
 // Structural changes come in pairs: the "about to" event before the controller changes (the
@@ -139,7 +148,6 @@ struct HcComboItemView {
 };
 
 // The closed face of the combo box: its text and the lock mark.
-enum class HcLockMark { kNone, kGreen, kRed, kYellow };
 struct HcComboFace {
   std::wstring text;
   std::wstring textTooltip;

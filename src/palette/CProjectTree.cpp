@@ -4,6 +4,8 @@
 
 #include "core/VoxPrmProjectManager.h"
 #include "host/HcDocument.h"
+#include "host/HcEventLoop.h"
+#include "locking/DrawingLockStatus.h"
 #include "platform/os/CaseMapping.h"
 #include "platform/os/WinPath.h"
 
@@ -17,8 +19,31 @@ std::wstring withBackslashes(std::wstring path) {
 
 }  // namespace
 
-CProjectTree::CProjectTree() {
+namespace {
+
+_lockStatus nodeLockStatus(bool isProject, const std::wstring& path, std::wstring& holder) {
+  if (isProject) {
+    VoxPrmProjectManager* manager = GetProjectManager();
+    return manager != nullptr ? manager->whoHasProjectFileLocked(path.c_str(), &holder, nullptr, nullptr) : kLockStatusUnknown;
+  }
+  std::wstring machine;
+  std::wstring timeStamp;
+  return getDrawingLockStatus(path.c_str(), &holder, &machine, &timeStamp);
+}
+
+std::int64_t loopNowMs() {
+  const HcEventLoop* loop = hcEventLoop();
+  return loop != nullptr ? loop->nowMs() : 0;
+}
+
+}  // namespace
+
+CProjectTree::CProjectTree() : marks_(nodeLockStatus, loopNowMs) {
   HookProjectEvents();
+  if (HcEventLoop* loop = hcEventLoop())
+    loop->setTimer(this, kMarksTimerId, kMarksCheckMs, true, [this, alive = alive_] {
+      if (*alive) RecheckMarks();
+    });
   model_.setSelectionObserver([this] {
     ++selectionVersion_;
     refreshDetails();
@@ -34,6 +59,7 @@ CProjectTree::CProjectTree() {
 
 CProjectTree::~CProjectTree() {
   *alive_ = false;
+  if (HcEventLoop* loop = hcEventLoop()) loop->killTimers(this);
   UnhookProjectEvents();
 }
 
@@ -66,6 +92,9 @@ void CProjectTree::HookProjectEvents() {
   events.projectRemoveDrawing.subscribe(this, &CProjectTree::onRemoveDrawing);
   events.projectRemoveDrawings.subscribe(this, &CProjectTree::onAddOrRemoveDrawings);
   events.projectReplaceDrawing.subscribe(this, &CProjectTree::onReplaceDrawing);
+  events.projectLocked.subscribe(this, &CProjectTree::onProjectLockChanged);
+  events.projectUnlocked.subscribe(this, &CProjectTree::onProjectLockChanged);
+  events.projectReadOnlyChanged.subscribe(this, &CProjectTree::onProjectReadOnlyChanged);
   eventsHooked_ = true;
 }
 
@@ -292,6 +321,7 @@ std::optional<HcTreeNodeView> CProjectTree::node(HcNodeId id) const {
     view.expanded = project->expanded;
     view.selected = project->selected;
     view.bold = project->bold;
+    addMarks(view, project->record.get());
     return view;
   }
   const DrawingNode* drawing = model_.drawing(id);
@@ -301,6 +331,7 @@ std::optional<HcTreeNodeView> CProjectTree::node(HcNodeId id) const {
   view.icon = drawing->icon;
   view.selected = drawing->selected;
   view.bold = drawing->bold;
+  addMarks(view, drawing->record.get());
   return view;
 }
 

@@ -23,6 +23,7 @@
 #include "palette/DrawingNodeText.h"
 #include "palette/ProjectTreeModel.h"
 #include "palette/TreeMenus.h"
+#include "palette/TreeNodeMarks.h"
 
 class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController {
  public:
@@ -33,6 +34,11 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   };
   // The timer of the delayed left-click rename.
   static constexpr unsigned kRenameTimerId = 2;
+  // The periodic check of the marked nodes' lock states, and the end of a "changed on disk" note.
+  static constexpr unsigned kMarksTimerId = 3;
+  static constexpr unsigned kMarksCheckMs = 3000;
+  static constexpr unsigned kNoteTimerId = 4;
+  static constexpr unsigned kChangedNoteMs = 5000;
 
   // Subscribes the event handlers and fills the tree from the projects already open.
   CProjectTree();
@@ -128,6 +134,14 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   std::wstring filterText() const override { return filter_; }
   std::size_t hiddenCount() const override { return model_.hiddenCount(); }
   void setAllExpanded(bool expanded) override;
+
+  // ---- Marks (TreeNodeMarks.h) ----
+  // The project was read again after a change on disk: a note for a few seconds.
+  void NoteChangedOnDisk(const std::wstring& projectID);
+  // Reading it again failed: a lasting note with the reason, until a re-read succeeds.
+  void NoteReReadFailed(const std::wstring& projectID);
+  // Asks again for the lock states of the nodes shown so far; views hear of changed ones.
+  void RecheckMarks();
 
   // ---- Rename ----
   virtual void RenameTreeItem(HcNodeId item);
@@ -230,6 +244,11 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
     std::wstring caretPath;
     unsigned selectionVersion = 0;  // after the filter's last application
   };
+  void onProjectLockChanged(const std::wstring& projectID);
+  void onProjectReadOnlyChanged(const std::wstring& projectID, bool) { onProjectLockChanged(projectID); }
+  // Fills a view's lock mark and note.
+  void addMarks(HcTreeNodeView& view, const _itemdatastruct* record) const;
+  void nodeChanged(HcNodeId id) const;
   // Hides the project's drawings the filter does not match; expands it when some match.
   void applyFilter(HcNodeId project);
   void endFilterSession(const FilterSession& session);
@@ -286,6 +305,7 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   std::wstring boldDrawing_;
   bool showSelectionAlways_ = false;
   std::unique_ptr<RenameSession> rename_;
+  mutable vox::palette::TreeNodeMarks marks_;
   std::wstring filter_;
   std::optional<FilterSession> filterSession_;
   unsigned selectionVersion_ = 0;  // counts selection changes

@@ -153,7 +153,11 @@ void CProjectTree::BoldNewActiveDrawing(const std::wstring* path) {
 
 // ---- Re-read ----
 
-void CProjectTree::onProjectReRead(const std::wstring& projectID) { rebuildProject(projectID); }
+void CProjectTree::onProjectReRead(const std::wstring& projectID) {
+  marks_.forget(GetProjectItem(projectID));
+  marks_.clearReReadFailure(projectID);
+  rebuildProject(projectID);
+}
 
 void CProjectTree::onProjectDrawingsChanged(const std::wstring& projectID) { rebuildProject(projectID); }
 

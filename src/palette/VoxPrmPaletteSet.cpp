@@ -104,5 +104,13 @@ void VoxPrmPaletteSet::onReReadRequest(int projectIndex) {
   const VoxPrmProject* project = manager != nullptr ? manager->getProject(projectIndex) : nullptr;
   if (project == nullptr) return;
   const std::wstring id = project->getProjectID();
-  manager->reReadProject(id.c_str());
+  // This re-read follows a change of the file on disk: the tree notes it on the project's node.
+  const bool read = manager->reReadProject(id.c_str());
+  CProjectTree* projectTree = m_tree.get();
+  if (projectTree == nullptr) return;
+  if (read) {
+    projectTree->NoteChangedOnDisk(id);
+  } else {
+    projectTree->NoteReReadFailed(id);
+  }
 }

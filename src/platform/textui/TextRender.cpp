@@ -7,6 +7,11 @@ namespace {
 
 std::wstring flag(bool on, const wchar_t* name) { return on ? std::wstring(L" {") + name + L"}" : std::wstring(); }
 
+const wchar_t* lockColour(HcLockMark mark) {
+  static const wchar_t* const kColours[] = {L"none", L"green", L"red", L"yellow", L"grey"};
+  return kColours[static_cast<int>(mark)];
+}
+
 void renderTreeNode(HcTreeController& tree, HcNodeId id, int level, std::wostringstream& out) {
   const std::optional<HcTreeNodeView> node = tree.node(id);
   if (!node) return;
@@ -16,6 +21,8 @@ void renderTreeNode(HcTreeController& tree, HcNodeId id, int level, std::wostrin
   if (isProject) out << (node->expanded ? L"- " : L"+ ");
   out << node->text << flag(node->caret, L"caret") << flag(node->selected, L"selected") << flag(node->bold, L"bold");
   for (const std::wstring& mark : node->marks) out << L" {" << mark << L'}';
+  if (node->lock != HcLockMark::kNone) out << L" [lock: " << lockColour(node->lock) << L' ' << quoted(node->lockText) << L']';
+  if (!node->note.empty()) out << L" [note: " << quoted(node->note) << L']';
   out << L'\n';
   if (isProject && node->expanded)
     for (const HcNodeId child : tree.children(id)) renderTreeNode(tree, child, level + 1, out);
@@ -30,10 +37,9 @@ void renderTab(HcProjectTabController& tab, std::wostringstream& out) {
 
 void renderCombo(HcComboController& combo, std::wostringstream& out) {
   const HcComboFace face = combo.face(0);
-  static const wchar_t* const kMarks[] = {L"none", L"green", L"red", L"yellow"};
   out << L"  combo: " << quoted(face.text);
   if (face.lock != HcLockMark::kNone)
-    out << L" [lock: " << kMarks[static_cast<int>(face.lock)] << L' ' << quoted(face.lockTooltip) << L']';
+    out << L" [lock: " << lockColour(face.lock) << L' ' << quoted(face.lockTooltip) << L']';
   out << L'\n';
   const std::vector<HcComboItemView> items = combo.items();
   for (std::size_t i = 0; i < items.size(); ++i) {
@@ -108,6 +114,8 @@ std::wstring renderPalette(HcPaletteSetController& paletteSet) {
   if (tab != nullptr) renderTab(*tab, out);
   if (HcComboController* combo = paletteSet.combo()) renderCombo(*combo, out);
   if (HcTreeController* tree = paletteSet.tree()) {
+    if (const std::wstring filter = tree->filterText(); !filter.empty())
+      out << L"  filter: " << quoted(filter) << L" (" << tree->hiddenCount() << L" hidden)\n";
     out << L"  tree:\n";
     for (const HcNodeId root : tree->roots()) renderTreeNode(*tree, root, 0, out);
   }

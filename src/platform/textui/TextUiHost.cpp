@@ -74,7 +74,7 @@ bool nodeMatches(const std::wstring& text, const std::wstring& name) {
 }
 
 bool isTreeVerb(const std::wstring& verb) {
-  for (const wchar_t* known : {L"click", L"dblclick", L"key", L"menu", L"expand", L"collapse", L"rename"})
+  for (const wchar_t* known : {L"click", L"dblclick", L"key", L"menu", L"expand", L"collapse", L"rename", L"filter"})
     if (verb == known) return true;
   return false;
 }
@@ -346,6 +346,16 @@ bool TextUiHost::treeVerb(HcTreeController& tree, const std::wstring& verb, cons
   }
   if (verb == L"menu" && args.size() == 1 && os::iequals(args[0], L"empty")) {
     tree.rightClick(0, kTextPoint);
+    return true;
+  }
+  if (verb == L"filter") {  // the words typed into the filter box; none clears it
+    std::wstring text;
+    for (std::size_t i = 0; i < args.size(); ++i) text += (i > 0 ? L" " : L"") + args[i];
+    tree.setFilter(text);
+    return true;
+  }
+  if ((verb == L"expand" || verb == L"collapse") && args.size() == 1 && os::iequals(args[0], L"all")) {
+    tree.setAllExpanded(verb == L"expand");
     return true;
   }
   if (args.empty()) return refuse(L"palette: \"" + verb + L"\" wants a node");

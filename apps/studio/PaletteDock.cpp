@@ -9,6 +9,7 @@
 #include "ProjectTabView.h"
 #include "ProjectTreeView.h"
 #include "StudioTexts.h"
+#include "TreeFilterBar.h"
 #include "host/HcPaletteControllers.h"
 
 namespace vox::studio {
@@ -71,8 +72,15 @@ void PaletteDock::takeTree(HcTreeController* tree) {
     if (HcComboController* combo = paletteSet_.combo()) column->addWidget(new ProjectComboView(*combo, tabArea_));
     auto* split = new QSplitter(Qt::Vertical, tabArea_);
     split->setObjectName(QStringLiteral("projectSplit"));
-    treeView_ = new ProjectTreeView(*tree_, split);
-    split->addWidget(treeView_);
+    // The filter row above the tree; both take the split's upper part.
+    auto* treeArea = new QWidget(split);
+    auto* treeColumn = new QVBoxLayout(treeArea);
+    treeColumn->setContentsMargins(0, 0, 0, 0);
+    treeColumn->setSpacing(2);
+    treeView_ = new ProjectTreeView(*tree_, treeArea);
+    treeColumn->addWidget(new TreeFilterBar(*tree_, *treeView_->model(), treeArea));
+    treeColumn->addWidget(treeView_, 1);
+    split->addWidget(treeArea);
     if (tab != nullptr) {
       split->addWidget(new ProjectTabPages(*tab, buttons, split));
       // The split follows the stored ratio, and a moved handle is kept as the new one.

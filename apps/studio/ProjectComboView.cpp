@@ -1,33 +1,12 @@
 #include "ProjectComboView.h"
 
-#include <QColor>
-#include <QIcon>
-#include <QPainter>
-#include <QPixmap>
 #include <QStandardItemModel>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
+#include "LockMarkIcon.h"
+
 namespace vox::studio {
-namespace {
-
-// The lock mark: a padlock-grey frame holding a square in the lock state's colour.
-QIcon lockIcon(HcLockMark mark) {
-  static const QColor kColours[] = {QColor(), QColor(127, 255, 127), QColor(255, 79, 79), QColor(255, 223, 0),
-                                    QColor(150, 150, 150)};
-  QPixmap pixmap(14, 14);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setPen(QColor(90, 90, 90));
-  painter.setBrush(QColor(160, 160, 160));
-  painter.drawRoundedRect(1, 5, 12, 8, 2, 2);
-  painter.setBrush(Qt::NoBrush);
-  painter.drawArc(3, 0, 8, 10, 0, 180 * 16);
-  painter.fillRect(5, 7, 5, 5, kColours[static_cast<int>(mark)]);
-  return QIcon(pixmap);
-}
-
-}  // namespace
 
 ProjectComboView::ProjectComboView(HcComboController& combo, QWidget* parent) : QComboBox(parent), combo_(combo) {
   setObjectName(QStringLiteral("projectCombo"));
@@ -76,7 +55,7 @@ void ProjectComboView::paintEvent(QPaintEvent*) {
   QStyleOptionComboBox option;
   initStyleOption(&option);
   option.currentText = QString::fromStdWString(face_.text);
-  option.currentIcon = face_.lock != HcLockMark::kNone ? lockIcon(face_.lock) : QIcon();
+  option.currentIcon = face_.lock != HcLockMark::kNone ? QIcon(lockPixmap(face_.lock)) : QIcon();
   option.iconSize = QSize(14, 14);
   painter.drawComplexControl(QStyle::CC_ComboBox, option);
   painter.drawControl(QStyle::CE_ComboBoxLabel, option);

@@ -1,6 +1,9 @@
 #include "ProjectTreeItemModel.h"
 
+#include <QColor>
 #include <QFont>
+
+#include "LockMarkIcon.h"
 
 #include <algorithm>
 
@@ -67,10 +70,19 @@ QVariant ProjectTreeItemModel::data(const QModelIndex& index, int role) const {
       return qtext(node->text);
     case Qt::EditRole:
       return qtext(tree_.editText(node->id));
-    case Qt::ToolTipRole:
-      return node->tooltip.empty() ? QVariant() : QVariant(qtext(node->tooltip));
+    case Qt::ToolTipRole: {
+      // The whole text when it is shortened, then why the node is marked or noted.
+      QStringList lines;
+      for (const std::wstring* line : {&node->tooltip, &node->lockText, &node->note})
+        if (!line->empty()) lines << qtext(*line);
+      return lines.isEmpty() ? QVariant() : QVariant(lines.join(u'\n'));
+    }
     case Qt::DecorationRole:
-      return node->icon >= 0 && node->icon < int(icons_.size()) ? QVariant(icons_[std::size_t(node->icon)]) : QVariant();
+      return decoration(node->icon, node->lock);
+    case Qt::BackgroundRole:
+      return node->note.empty() ? QVariant() : QVariant(QColor(255, 240, 190));
+    case kLockMarkRole:
+      return static_cast<int>(node->lock);
     case Qt::FontRole: {
       if (!node->bold) return {};
       QFont font;
@@ -80,6 +92,14 @@ QVariant ProjectTreeItemModel::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+QVariant ProjectTreeItemModel::decoration(int icon, HcLockMark lock) const {
+  if (icon < 0 || icon >= int(icons_.size())) return {};
+  if (lock == HcLockMark::kNone) return icons_[std::size_t(icon)];
+  QIcon& badged = badged_[{icon, static_cast<int>(lock)}];
+  if (badged.isNull()) badged = withLockBadge(icons_[std::size_t(icon)], lock);
+  return badged;
 }
 
 Qt::ItemFlags ProjectTreeItemModel::flags(const QModelIndex& index) const {

@@ -11,6 +11,8 @@
 #include <QIcon>
 
 #include <array>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "host/HcPaletteControllers.h"
@@ -22,6 +24,9 @@ class ProjectTreeItemModel : public QAbstractItemModel, public HcTreeListener {
 
  public:
   // Registers itself as the tree's listener until it is destroyed.
+  // The node's lock mark (HcLockMark as int); the icon carries it as a badge.
+  static constexpr int kLockMarkRole = Qt::UserRole + 1;
+
   explicit ProjectTreeItemModel(HcTreeController& tree, QObject* parent = nullptr);
   ~ProjectTreeItemModel() override;
 
@@ -68,6 +73,7 @@ class ProjectTreeItemModel : public QAbstractItemModel, public HcTreeListener {
   void editRequested(const QModelIndex& index, const QString& initialText);
 
  private:
+  QVariant decoration(int icon, HcLockMark lock) const;
   // Which Qt "begin" call is open, so the pair's second half ends exactly that (or nothing,
   // when an empty set of children was announced).
   enum class Pending { kNone, kInsertRows, kRemoveRows, kLayout, kNothing };
@@ -77,6 +83,8 @@ class ProjectTreeItemModel : public QAbstractItemModel, public HcTreeListener {
 
   HcTreeController& tree_;
   std::array<QIcon, 3> icons_;
+  // Node icons with a lock badge, by icon and mark, made when first shown.
+  mutable std::map<std::pair<int, int>, QIcon> badged_;
   bool attached_ = true;
   Pending pending_ = Pending::kNone;
   // Between rootsAboutToBeReordered and rootsReordered: the persistent indexes and their nodes.

@@ -37,6 +37,10 @@ enum class StudioText : unsigned {
   kActiveProject = 9027,
   kShowPalette = 9028,
   kHidePalette = 9029,
+  kFilterDrawings = 9060,
+  kHiddenCount = 9061,
+  kExpandAll = 9062,
+  kCollapseAll = 9063,
 };
 
 QString studioText(StudioText id);

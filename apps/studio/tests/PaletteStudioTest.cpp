@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
@@ -15,11 +17,14 @@
 
 #include "PaletteDock.h"
 #include "ModalAnswerer.h"
+#include "ProjectTreeItemModel.h"
 #include "ProjectTreeView.h"
 #include "QtUiHost.h"
 #include "StudioFixture.h"
 #include "locking/LockIdentity.h"
 #include "locking/VoxPrmVirtualFileLocker.h"
+#include "platform/os/NarrowCodec.h"
+#include "support/TempDir.h"
 
 namespace vox::studio::test {
 namespace {
@@ -140,6 +145,37 @@ TEST_F(PaletteStudio, TheSplitAndThePageShownBelowTheTreeSurviveARestart) {
   auto* preview = child<QWidget>("preview");
   ASSERT_NE(preview, nullptr);
   EXPECT_TRUE(preview->isVisible()) << "the preview page was the one shown when the studio closed";
+}
+
+TEST_F(PaletteStudio, TheFilterBoxNarrowsTheDrawingsAndSaysHowManyItHides) {
+  auto* box = child<QLineEdit>("treeFilter");
+  auto* hidden = child<QLabel>("hiddenCount");
+  ASSERT_TRUE(box && hidden);
+  const QAbstractItemModel* model = dock()->treeView()->model();
+  const QModelIndex project = model->index(0, 0);
+  ASSERT_EQ(model->rowCount(project), 5);
+  EXPECT_FALSE(hidden->isVisible());
+  box->setFocus();
+  QTest::keyClicks(box, QStringLiteral("ref"));
+  EXPECT_EQ(model->rowCount(project), 1) << "only DEMOREF.dwg holds \"ref\"";
+  EXPECT_TRUE(dock()->treeView()->isExpanded(project)) << "a project with matches is opened";
+  EXPECT_TRUE(hidden->isVisible());
+  EXPECT_TRUE(hidden->text().startsWith(QStringLiteral("4"))) << hidden->text().toStdString();
+  box->clear();
+  EXPECT_EQ(model->rowCount(project), 5);
+  EXPECT_FALSE(hidden->isVisible());
+}
+
+TEST_F(PaletteStudio, AColleaguesLockOnADrawingShowsOnItsNode) {
+  const QAbstractItemModel* model = dock()->treeView()->model();
+  dock()->treeView()->expand(model->index(0, 0));
+  const auto mark = [&] { return model->index(1, 0, model->index(0, 0)).data(ProjectTreeItemModel::kLockMarkRole).toInt(); };
+  EXPECT_EQ(mark(), static_cast<int>(HcLockMark::kNone));
+  vox::test::writeNative(sample("DEMO002.dwl"), vox::os::narrowCodec().encode(L"ann\nPC9 Ann Smith\nMonday  10:00"));
+  EXPECT_TRUE(waitUntil([&] { return mark() == static_cast<int>(HcLockMark::kRed); }))
+      << "expected the red mark on DEMO002.dwg at the next check of the shown nodes";
+  const QString tip = model->index(1, 0, model->index(0, 0)).data(Qt::ToolTipRole).toString();
+  EXPECT_TRUE(tip.contains(QStringLiteral("ann"))) << tip.toStdString();
 }
 
 }  // namespace

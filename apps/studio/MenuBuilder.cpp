@@ -1,5 +1,7 @@
 #include "MenuBuilder.h"
 
+#include <QKeySequence>
+
 namespace vox::studio {
 namespace {
 
@@ -17,6 +19,11 @@ void addEntries(QMenu& menu, const std::vector<HcMenuEntry>& entries) {
     }
     QAction* action = menu.addAction(QString::fromStdWString(entry.text));
     action->setData(entry.command);
+    if (!entry.shortcut.empty()) {
+      // Shown beside the entry; the tree runs it when the menu is closed.
+      action->setShortcut(QKeySequence::fromString(QString::fromStdWString(entry.shortcut), QKeySequence::PortableText));
+      action->setShortcutVisibleInContextMenu(true);
+    }
     action->setEnabled(!entry.greyed);
     action->setCheckable(entry.checked);
     action->setChecked(entry.checked);

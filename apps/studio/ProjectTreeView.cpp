@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -149,7 +150,16 @@ void ProjectTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ProjectTreeView::keyPressEvent(QKeyEvent* event) {
+  // The tree's own keys as they are (Return opens, F2 renames, arrows move); other keys, the
+  // tree's keys with Ctrl or Alt, and Delete may be a command's shortcut.
   const std::optional<HcKey> key = treeKeyOf(event->key());
+  const bool commandKeys = !key || event->key() == Qt::Key_Delete ||
+                           (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+  const QString keys = QKeySequence(event->keyCombination()).toString(QKeySequence::PortableText);
+  if (commandKeys && tree_.shortcut(keys.toStdWString())) {
+    event->accept();
+    return;
+  }
   if (!key) {
     // Not the tree's: left to the widgets around it (Qt's own handling would move the current
     // row or select).

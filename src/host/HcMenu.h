@@ -13,6 +13,7 @@ struct HcMenuEntry {
   std::wstring text;     // empty for a separator
   bool greyed = false;
   bool checked = false;
+  std::wstring shortcut;  // the keys that run the command without the menu ("Ctrl+O"), or empty
   std::vector<HcMenuEntry> children;  // a sub-menu when not empty
 
   static HcMenuEntry item(unsigned command, std::wstring text, bool greyed = false) {

@@ -135,6 +135,9 @@ class HcTreeController {
   virtual std::size_t hiddenCount() const { return 0; }
   // Expands or collapses every project node.
   virtual void setAllExpanded(bool /*expanded*/) {}
+  // Keys pressed in the tree, in Qt's portable names ("Ctrl+Shift+C"): the command of the
+  // caret's menu with that shortcut runs when it is enabled. Whether a command ran.
+  virtual bool shortcut(const std::wstring& /*keys*/) { return false; }
 
  private:
   std::vector<HcNodeId> siblings(HcNodeId parent) const { return parent == 0 ? roots() : children(parent); }

@@ -134,6 +134,8 @@ class CProjectTree : public VoxPrmProjectEventReceiver, public HcTreeController 
   std::wstring filterText() const override { return filter_; }
   std::size_t hiddenCount() const override { return model_.hiddenCount(); }
   void setAllExpanded(bool expanded) override;
+  // The caret's menu (the empty-space menu without a caret) decides, as a right click would.
+  bool shortcut(const std::wstring& keys) override;
 
   // ---- Marks (TreeNodeMarks.h) ----
   // The project was read again after a change on disk: a note for a few seconds.

@@ -91,6 +91,26 @@ void CProjectTree::OnContextMenu(HcPoint point) {
   if (chosen) RunMenuCommand(*chosen);
 }
 
+bool CProjectTree::shortcut(const std::wstring& keys) {
+  if (inContextMenu_ || labelEditing_) return false;
+  const HcNodeId item = model_.caret();
+  unsigned command = 0;
+  {
+    if (hcHasDocument()) {
+      const HcDocManager* documents = hcDocManagerPtr();
+      const HcDocument* active = documents != nullptr ? documents->mdiActiveDocument() : nullptr;
+      if (active == nullptr || !active->isQuiescent()) return false;
+    }
+    const std::optional<HcMenu> menu = CreateContextMenu(model_.record(item));
+    if (!menu) return false;
+    command = vox::palette::commandForShortcut(*menu, keys);
+  }
+  if (command == 0) return false;
+  contextItem_ = item;
+  RunMenuCommand(command);
+  return true;
+}
+
 vox::palette::MenuFacts CProjectTree::menuFacts(const _itemdatastruct* record) const {
   vox::palette::MenuFacts facts;
   VoxPrmProjectManager* manager = GetProjectManager();

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "host/ResourceText.h"
+#include "platform/os/CaseMapping.h"
 
 namespace vox::palette {
 namespace {
@@ -12,7 +13,23 @@ constexpr unsigned kTextBase = 300;
 constexpr unsigned kPropertiesCaption = 560;
 constexpr unsigned kPublishCaption = 561;
 
-HcMenuEntry item(unsigned command) { return HcMenuEntry::item(command, host::resourceText(kTextBase + command)); }
+HcMenuEntry item(unsigned command) {
+  HcMenuEntry entry = HcMenuEntry::item(command, host::resourceText(kTextBase + command));
+  entry.shortcut = shortcutOf(command);
+  return entry;
+}
+
+unsigned commandIn(const std::vector<HcMenuEntry>& entries, const std::wstring& keys) {
+  for (const HcMenuEntry& entry : entries) {
+    if (entry.greyed) continue;
+    if (entry.isSubMenu()) {
+      if (const unsigned command = commandIn(entry.children, keys)) return command;
+    } else if (entry.command != 0 && !entry.shortcut.empty() && os::iequals(entry.shortcut, keys)) {
+      return entry.command;
+    }
+  }
+  return 0;
+}
 
 std::vector<HcMenuEntry> items(std::initializer_list<unsigned> commands) {
   std::vector<HcMenuEntry> entries;
@@ -29,6 +46,46 @@ void grey(std::vector<HcMenuEntry>& entries, std::initializer_list<unsigned> com
 }
 
 }  // namespace
+
+std::wstring shortcutOf(unsigned command) {
+  switch (command) {
+    case kActivateProject: return L"Ctrl+Return";
+    case kOpenDrawing: return L"Return";
+    case kProjectDescriptions: return L"Ctrl+D";
+    case kCloseDrawing: return L"Ctrl+F4";
+    case kCopyDrawingTo: return L"Ctrl+Shift+C";
+    case kCloseProject: return L"Ctrl+W";
+    case kTitleBlockUpdate: return L"Ctrl+T";
+    case kDrawingListReport: return L"Ctrl+R";
+    case kAddDrawings: return L"Ins";
+    case kReorderDrawings: return L"Ctrl+Shift+R";
+    case kRemoveDrawings: return L"Ctrl+Del";
+    case kTaskList: return L"Ctrl+K";
+    case kProjectProperties: return L"Alt+Return";
+    case kProjectSettings: return L"Ctrl+Shift+P";
+    case kRemoveDrawing: return L"Del";
+    case kReplaceDrawing: return L"Ctrl+H";
+    case kRenameDrawing: return L"F2";
+    case kPlotProject: return L"Ctrl+P";
+    case kPublishToWeb: return L"Ctrl+Shift+W";
+    case kPublishDwf: return L"Ctrl+Shift+D";
+    case kZipProject: return L"Ctrl+Shift+Z";
+    case kAddActiveDrawing: return L"Ctrl+Ins";
+    case kDrawingProperties: return L"Alt+Return";
+    case kApplyProjectDefaults: return L"Ctrl+Shift+A";
+    case kCopyDrawingProperties: return L"Ctrl+C";
+    case kPasteDrawingProperties: return L"Ctrl+V";
+    case kCompareWithProject: return L"Ctrl+M";
+    case kExceptionList: return L"Ctrl+E";
+    case kNewProject: return L"Ctrl+Shift+N";
+    case kNewDrawing:
+    case kActiveProjectNewDrawing: return L"Ctrl+N";
+    case kOpenProject: return L"Ctrl+O";
+    default: return {};
+  }
+}
+
+unsigned commandForShortcut(const HcMenu& menu, const std::wstring& keys) { return commandIn(menu.entries, keys); }
 
 HcMenu activeProjectMenu(const MenuFacts& facts) {
   HcMenu menu{L"active-project", items({kCloseProject, 0, kProjectDescriptions, kProjectProperties, kProjectSettings, 0,

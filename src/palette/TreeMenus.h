@@ -38,6 +38,14 @@ struct MenuFacts {
   bool activeProjectLockedByMe = false;  // empty-space menu
 };
 
+// The keys of a command, in Qt's portable key names ("Ctrl+Shift+C", "Alt+Return", "Del"), or
+// empty. One command has one shortcut in every menu; no two commands of a menu share one.
+std::wstring shortcutOf(unsigned command);
+
+// The enabled entry of `menu` (sub-menus included, not inside a greyed one) whose shortcut is
+// `keys` (ignoring case), or 0.
+unsigned commandForShortcut(const HcMenu& menu, const std::wstring& keys);
+
 HcMenu projectMenu(const MenuFacts& facts);
 HcMenu activeProjectMenu(const MenuFacts& facts);
 HcMenu drawingMenu(const MenuFacts& facts);

@@ -153,6 +153,22 @@ TEST_F(TreeCommands, CopiedPropertiesEnablePaste) {
   EXPECT_TRUE(choosable(menuOn(drawing("P", "B.dwg")), 248));
 }
 
+TEST_F(TreeCommands, ShortcutsRunTheCaretsMenuCommandsWhenTheMenuWouldOfferThem) {
+  openDrawing(L"Other.dwg");
+  tree->click(drawing("P", "B.dwg"), HcHitPart::kLabel, kHcNoModifier);
+  EXPECT_FALSE(tree->shortcut(L"Ctrl+V")) << "nothing copied: paste is greyed";
+  EXPECT_TRUE(tree->shortcut(L"Ctrl+C"));
+  EXPECT_EQ(tree->copiedDrawing(), drawingPath("P", "B.dwg"));
+  EXPECT_TRUE(tree->shortcut(L"Del"));
+  EXPECT_EQ(projectText("P").find("B.dwg"), std::string::npos) << "Del removed the caret's drawing";
+  EXPECT_EQ(selection("P"), L"P A.dwg [^C.dwg]");
+  EXPECT_FALSE(tree->shortcut(L"Ctrl+W")) << "closing is a project's command, not a drawing's";
+  tree->click(project("Q"), HcHitPart::kLabel, kHcNoModifier);
+  EXPECT_TRUE(tree->shortcut(L"ctrl+w"));
+  EXPECT_EQ(rootTexts(), std::vector<std::wstring>{L"P*"});
+  EXPECT_TRUE(ui.shown.empty()) << "no menu is shown for a shortcut";
+}
+
 TEST_F(TreeCommands, OpeningADrawingInUseAsksAndAMissingOneOnlyReports) {
   openDrawing(L"Other.dwg");
   writeNative(temp.native("P/A.dwl"), "colleague\nother-host Jo Colleague\nMonday, 07 December 2026  10:00:00");

@@ -106,5 +106,31 @@ TEST_F(Menus, TheEmptySpaceMenuAndEntryTexts) {
           << menu.name.c_str() << " " << entry.command;
 }
 
+// Every command of every menu has a shortcut of its own within the menu, and a shortcut finds
+// only an entry a user could choose.
+TEST_F(Menus, EveryCommandHasAShortcutNoTwoInAMenuShareOne) {
+  for (const HcMenu& menu : {projectMenu(full()), activeProjectMenu(full()), drawingMenu(full()), emptySpaceMenu(full())}) {
+    std::set<std::wstring> seen;
+    const std::function<void(const std::vector<HcMenuEntry>&)> walk = [&](const std::vector<HcMenuEntry>& entries) {
+      for (const HcMenuEntry& entry : entries) {
+        walk(entry.children);
+        if (entry.command == 0) continue;
+        EXPECT_FALSE(entry.shortcut.empty()) << menu.name.c_str() << " " << entry.command;
+        EXPECT_TRUE(seen.insert(entry.shortcut).second) << menu.name.c_str() << ": two entries on " << entry.shortcut.c_str();
+        EXPECT_EQ(commandForShortcut(menu, entry.shortcut), entry.command) << menu.name.c_str();
+      }
+    };
+    walk(menu.entries);
+  }
+  MenuFacts nothingCopied = full();
+  nothingCopied.drawingCopied = false;
+  EXPECT_EQ(commandForShortcut(drawingMenu(nothingCopied), L"ctrl+v"), 0u) << "greyed: nothing to paste";
+  EXPECT_EQ(commandForShortcut(drawingMenu(full()), L"ctrl+v"), unsigned{kPasteDrawingProperties}) << "keys ignore case";
+  MenuFacts noDocument = full();
+  noDocument.documentOpen = false;
+  EXPECT_EQ(commandForShortcut(activeProjectMenu(noDocument), L"Ctrl+P"), 0u) << "inside a greyed sub-menu";
+  EXPECT_EQ(commandForShortcut(drawingMenu(full()), L"Ctrl+Q"), 0u);
+}
+
 }  // namespace
 }  // namespace vox::palette

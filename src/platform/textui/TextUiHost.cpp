@@ -74,7 +74,7 @@ bool nodeMatches(const std::wstring& text, const std::wstring& name) {
 }
 
 bool isTreeVerb(const std::wstring& verb) {
-  for (const wchar_t* known : {L"click", L"dblclick", L"key", L"menu", L"expand", L"collapse", L"rename", L"filter"})
+  for (const wchar_t* known : {L"click", L"dblclick", L"key", L"menu", L"expand", L"collapse", L"rename", L"filter", L"shortcut"})
     if (verb == known) return true;
   return false;
 }
@@ -352,6 +352,11 @@ bool TextUiHost::treeVerb(HcTreeController& tree, const std::wstring& verb, cons
     std::wstring text;
     for (std::size_t i = 0; i < args.size(); ++i) text += (i > 0 ? L" " : L"") + args[i];
     tree.setFilter(text);
+    return true;
+  }
+  if (verb == L"shortcut") {  // keys pressed in the tree: the caret's menu command with that shortcut
+    if (args.size() != 1) return refuse(L"palette: shortcut wants the keys (Ctrl+W, Alt+Return, Del)");
+    if (!tree.shortcut(args[0])) return refuse(L"palette: no enabled command has the shortcut " + args[0] + L" here");
     return true;
   }
   if ((verb == L"expand" || verb == L"collapse") && args.size() == 1 && os::iequals(args[0], L"all")) {

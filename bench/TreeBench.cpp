@@ -1,11 +1,14 @@
 // The project tree over one open project of 20 000 drawings in the reference host, with display
 // order [103, 104, 108] and a scratch database of 20 000 rows: building the drawing nodes,
 // Refresh (also with the studio's item model listening, when the studio is built), a Shift
-// range over every drawing node, and keystrokes in the filter box. Baseline: reading the same
+// range over every drawing node, keystrokes in the filter box and the lock marks of the shown
+// nodes. Baseline: reading the same
 // project file.
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "BenchProjects.h"
@@ -14,6 +17,7 @@
 #include "core/VoxPrmProjectManager.h"
 #include "palette/CProjectTree.h"
 #include "platform/assembly/ReferenceHost.h"
+#include "platform/os/NativePath.h"
 #include "platform/siblings/ScratchDatabase.h"
 #include "projectfile/VoxPrmWDPFiler.h"
 
@@ -123,6 +127,25 @@ void Tree_FilterKeystroke(benchmark::State& state) {
   if (tree.children(bench().project()).size() != static_cast<std::size_t>(kDrawings)) state.SkipWithError("nodes missing");
 }
 
+// The lock marks of a screenful of drawing nodes (50, as a view shows them) asked again, as the
+// periodic check does: one lock-state query per node on the local folder.
+void Tree_MarksOfVisibleNodes(benchmark::State& state) {
+  CProjectTree& tree = bench().tree();
+  const std::vector<HcNodeId> drawings = tree.children(bench().project());
+  constexpr std::size_t kShown = 50;
+  // The shown drawings exist, so each query looks at the file and its lock file as for real.
+  for (std::size_t i = 0; i < kShown; ++i) {
+    const std::optional<std::string> native = vox::os::toNative(tree.GetItemData(drawings[i])->path);
+    if (!native) return state.SkipWithError("no native path");
+    std::filesystem::create_directories(std::filesystem::path(*native).parent_path());
+    std::ofstream(*native) << "drawing";
+    benchmark::DoNotOptimize(tree.node(drawings[i]));
+  }
+  for (auto _ : state) tree.RecheckMarks();
+  state.counters["us_per_node"] = benchmark::Counter(static_cast<double>(state.iterations() * kShown),
+                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
 #ifdef VOX_BENCH_QT
 // The filter's keystrokes with the studio's item model listening.
 void Tree_FilterKeystrokeWithQtModel(benchmark::State& state) {
@@ -158,3 +181,4 @@ BENCHMARK(Tree_BuildNodes)->Name("Tree/BuildNodes/20000")->Unit(benchmark::kMill
 BENCHMARK(Tree_Refresh)->Name("Tree/Refresh/20000")->Unit(benchmark::kMillisecond);
 BENCHMARK(Tree_ShiftRange)->Name("Tree/ShiftRange/20000")->Unit(benchmark::kMillisecond);
 BENCHMARK(Tree_FilterKeystroke)->Name("Tree/FilterKeystroke/20000")->Unit(benchmark::kMillisecond);
+BENCHMARK(Tree_MarksOfVisibleNodes)->Name("Tree/MarksOf50VisibleNodes/20000")->Unit(benchmark::kMillisecond);

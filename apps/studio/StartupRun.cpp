@@ -1,21 +1,32 @@
 #include "StartupRun.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QToolButton>
 
 #include <cstdio>
 
 #include "MainWindow.h"
+#include "ModalShot.h"
 #include "PaletteDock.h"
+#include "ProjectTreeView.h"
 #include "QtUiHost.h"
 #include "StudioHost.h"
 #include "host/HcPaletteControllers.h"
+#include "platform/os/CaseMapping.h"
 
 namespace vox::studio {
 namespace {
 
 // Starting must not take longer than this when a picture is to be taken.
 constexpr int kPictureDeadlineMs = 60000;
+// How often a wait for a dialog or menu to close looks again.
+constexpr int kConditionCheckMs = 20;
+
+bool picturesAsked(const StudioOptions& options) { return options.offscreenShot || options.shotModal; }
+
+bool noModalOpen() { return QApplication::activeModalWidget() == nullptr && QApplication::activePopupWidget() == nullptr; }
 
 QString absolute(const std::string& path) { return QFileInfo(QString::fromStdString(path)).absoluteFilePath(); }
 
@@ -37,16 +48,40 @@ std::pair<HcNodeId, HcNodeId> findDrawing(const HcTreeController& tree, const st
   return {0, 0};
 }
 
+// A project node whose text is `name` (ignoring case), else the drawing node findDrawing finds.
+HcNodeId findNode(const HcTreeController& tree, const std::wstring& name) {
+  for (const HcNodeId project : tree.roots()) {
+    const std::optional<HcTreeNodeView> view = tree.node(project);
+    if (view && os::iequals(view->text, name)) return project;
+  }
+  return findDrawing(tree, name).second;
+}
+
+// The middle of the node's row on the screen, where a user's right click would be.
+HcPoint screenPointOf(const PaletteDock& dock, HcNodeId node) {
+  const ProjectTreeView* view = dock.treeView();
+  if (view == nullptr) return {};
+  const QPoint point = view->viewport()->mapToGlobal(view->visualRect(view->treeModel()->indexOf(node)).center());
+  return {point.x(), point.y()};
+}
+
 }  // namespace
 
 StartupRun::StartupRun(StudioHost& studio, MainWindow& window, StudioOptions options, std::function<void(int)> finished)
     : studio_(studio), window_(window), options_(std::move(options)), finished_(std::move(finished)) {
   deadline_.setSingleShot(true);
-  connect(&deadline_, &QTimer::timeout, this, [this] { fail(QStringLiteral("the start did not finish in time")); });
+  connect(&deadline_, &QTimer::timeout, this, [this] {
+    fail(modalShot_ != nullptr && !modalShot_->taken() ? QStringLiteral("no dialog or menu opened in time")
+                                                       : QStringLiteral("the start did not finish in time"));
+  });
 }
 
+StartupRun::~StartupRun() = default;
+
 void StartupRun::start() {
-  if (options_.offscreenShot) deadline_.start(kPictureDeadlineMs);
+  if (options_.windowSize) window_.resize(options_.windowSize->width, options_.windowSize->height);
+  if (options_.shotModal) modalShot_ = std::make_unique<ModalShot>(absolute(*options_.shotModal));
+  if (picturesAsked(options_)) deadline_.start(kPictureDeadlineMs);
   if (!options_.openDrawing) {
     afterDrawing();
     return;
@@ -69,9 +104,10 @@ void StartupRun::afterDrawing() {
   }
   if (options_.showPalette) window_.runLine(QStringLiteral("Voxnav"));
   for (const std::string& line : options_.runLines) window_.runLine(QString::fromStdString(line));
-  if (!options_.offscreenShot && !options_.selectDrawing) return;
-  // The lines run at the loop's next turn; what they post runs before the second hop.
-  studio_.loop().post([this] { studio_.loop().post([this] { finishStart(); }); });
+  if (!picturesAsked(options_) && !options_.selectDrawing && !options_.contextMenu && !options_.pressButton) return;
+  // The lines run at the loop's next turn; what they post runs before the second hop. A dialog
+  // they open is answered (or shot) before the start goes on.
+  studio_.loop().post([this] { studio_.loop().post([this] { when(noModalOpen, [this] { finishStart(); }); }); });
 }
 
 void StartupRun::finishStart() {
@@ -84,9 +120,61 @@ void StartupRun::finishStart() {
     tree->setExpanded(project, true);
     tree->click(drawing, HcHitPart::kLabel, kHcNoModifier);
   }
-  if (!options_.offscreenShot) return;
-  // The details pane follows the selection at the loop's next turns.
-  studio_.loop().post([this] { studio_.loop().post([this] { takePicture(); }); });
+  if (!openAskedMenu() || !pressAskedButton()) return;
+  if (!picturesAsked(options_)) return;
+  // The details pane follows the selection at the loop's next turns; a command the menu or the
+  // button queued runs meanwhile, and the asked dialog or menu may open only then.
+  studio_.loop().post([this] {
+    studio_.loop().post([this] {
+      when([this] { return (modalShot_ == nullptr || modalShot_->taken()) && noModalOpen(); }, [this] { finishPictures(); });
+    });
+  });
+}
+
+bool StartupRun::openAskedMenu() {
+  if (!options_.contextMenu) return true;
+  PaletteDock* dock = studio_.ui().paletteDock();
+  HcTreeController* tree = dock != nullptr ? dock->tree() : nullptr;
+  const QString name = QString::fromStdString(*options_.contextMenu);
+  const HcNodeId node = tree != nullptr ? findNode(*tree, name.toStdWString()) : 0;
+  if (node == 0) {
+    fail(QStringLiteral("no node ") + name + QStringLiteral(" in the palette"));
+    return false;
+  }
+  tree->rightClick(node, screenPointOf(*dock, node));
+  return true;
+}
+
+bool StartupRun::pressAskedButton() {
+  if (!options_.pressButton) return true;
+  PaletteDock* dock = studio_.ui().paletteDock();
+  const QString name = QString::fromStdString(*options_.pressButton);
+  auto* button = dock != nullptr ? dock->findChild<QToolButton*>(name) : nullptr;
+  if (button == nullptr || !button->isEnabled()) {
+    fail(QStringLiteral("no tool button ") + name + QStringLiteral(" to press in the palette"));
+    return false;
+  }
+  button->click();
+  return true;
+}
+
+void StartupRun::when(std::function<bool()> condition, std::function<void()> next) {
+  if (condition()) return next();
+  QTimer::singleShot(kConditionCheckMs, this, [this, condition = std::move(condition), next = std::move(next)]() mutable {
+    when(std::move(condition), std::move(next));
+  });
+}
+
+void StartupRun::finishPictures() {
+  if (modalShot_ != nullptr) {
+    const QString path = absolute(*options_.shotModal);
+    if (!modalShot_->saved()) return fail(QStringLiteral("cannot write ") + path);
+    std::printf("%s\n", path.toLocal8Bit().constData());
+    std::fflush(stdout);
+  }
+  if (options_.offscreenShot) return takePicture();
+  deadline_.stop();
+  finished_(0);
 }
 
 void StartupRun::takePicture() {
@@ -101,7 +189,7 @@ void StartupRun::takePicture() {
 void StartupRun::fail(const QString& why) {
   deadline_.stop();
   std::fprintf(stderr, "voxfolio-studio: %s\n", why.toLocal8Bit().constData());
-  if (options_.offscreenShot) finished_(1);
+  if (picturesAsked(options_)) finished_(1);
 }
 
 }  // namespace vox::studio

@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
   }
   const vox::studio::StudioOptions& options = *parsed.options;
   // A picture is taken without a display, whatever the environment offers.
-  if (options.offscreenShot) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (options.offscreenShot || options.shotModal) qputenv("QT_QPA_PLATFORM", "offscreen");
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("voxfolio-studio"));
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   if (!studio.loadModule()) {
     const QString why = vox::studio::studioText(vox::studio::StudioText::kCannotLoadModule, QString::fromStdString(studio.error()));
     std::cerr << "voxfolio-studio: " << why.toStdString() << "\n";
-    if (!options.offscreenShot) QMessageBox::critical(nullptr, vox::studio::studioText(vox::studio::StudioText::kWindowTitle), why);
+    if (!options.offscreenShot && !options.shotModal) QMessageBox::critical(nullptr, vox::studio::studioText(vox::studio::StudioText::kWindowTitle), why);
     return 1;
   }
   vox::studio::MainWindow window(studio);

@@ -1,7 +1,10 @@
 #include "ProjectTreeDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QStyle>
+#include <QToolTip>
 
 namespace vox::studio {
 
@@ -24,6 +27,26 @@ HcHitPart ProjectTreeDelegate::partAt(const QStyleOptionViewItem& option, const 
   const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &item, widget) + 1;
   const int labelRight = text.left() + item.fontMetrics.horizontalAdvance(item.text) + 2 * margin;
   return point.x() >= text.left() && point.x() < labelRight ? HcHitPart::kLabel : HcHitPart::kNone;
+}
+
+bool ProjectTreeDelegate::textShortened(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  QStyleOptionViewItem item = option;
+  initStyleOption(&item, index);
+  const QWidget* widget = item.widget;
+  QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+  const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
+  const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &item, widget) + 1;
+  return item.fontMetrics.horizontalAdvance(item.text) + 2 * margin > text.width();
+}
+
+bool ProjectTreeDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) {
+  if (event == nullptr || event->type() != QEvent::ToolTip || !index.isValid() || !textShortened(option, index))
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
+  const QString whole = index.data(Qt::DisplayRole).toString();
+  const QString more = index.data(Qt::ToolTipRole).toString();
+  QToolTip::showText(event->globalPos(), more.isEmpty() ? whole : whole + u'\n' + more, view);
+  return true;
 }
 
 }  // namespace vox::studio

@@ -17,6 +17,7 @@
 
 #include "PaletteDock.h"
 #include "ModalAnswerer.h"
+#include "ProjectTreeDelegate.h"
 #include "ProjectTreeItemModel.h"
 #include "ProjectTreeView.h"
 #include "QtUiHost.h"
@@ -176,6 +177,21 @@ TEST_F(PaletteStudio, AColleaguesLockOnADrawingShowsOnItsNode) {
       << "expected the red mark on DEMO002.dwg at the next check of the shown nodes";
   const QString tip = model->index(1, 0, model->index(0, 0)).data(Qt::ToolTipRole).toString();
   EXPECT_TRUE(tip.contains(QStringLiteral("ann"))) << tip.toStdString();
+}
+
+TEST_F(PaletteStudio, ANodeCutShortToFitIsKnownForItsTooltip) {
+  ProjectTreeView* view = dock()->treeView();
+  auto* delegate = dynamic_cast<ProjectTreeDelegate*>(view->itemDelegate());
+  ASSERT_NE(delegate, nullptr);
+  view->expand(view->model()->index(0, 0));
+  const QModelIndex first = view->model()->index(0, 0, view->model()->index(0, 0));
+  QStyleOptionViewItem option;
+  option.initFrom(view);
+  option.widget = view;
+  option.rect = view->visualRect(first);
+  EXPECT_FALSE(delegate->textShortened(option, first)) << "DEMO001.dwg fits the palette";
+  option.rect.setWidth(40);
+  EXPECT_TRUE(delegate->textShortened(option, first)) << "in 40 pixels it is cut short";
 }
 
 }  // namespace

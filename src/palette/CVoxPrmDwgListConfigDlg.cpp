@@ -11,6 +11,7 @@
 namespace {
 
 enum : unsigned { kTitle = 595, kNoSeparatorText = 596, kNoFieldText = 597, kShowText = 598, kHideText = 599 };
+enum : unsigned { kAvailableLabel = 704, kOrderLabel = 705, kSeparatorLabel = 706 };
 constexpr const wchar_t* kButtonIds[] = {L"add", L"add-all", L"remove", L"remove-all", L"up", L"down"};
 constexpr unsigned kButtonTexts[] = {600, 601, 602, 603, 604, 605};
 
@@ -57,14 +58,17 @@ std::vector<HcDialogField> CVoxPrmDwgListConfigDlg::fields() const {
   HcDialogField available;
   available.id = L"available";
   available.kind = HcFieldKind::kList;
+  available.label = text(kAvailableLabel);
   available.choices = labels(available_);
   available.value = availableRow_ >= 0 ? std::to_wstring(availableRow_) : L"";
   HcDialogField order = available;
   order.id = L"order";
+  order.label = text(kOrderLabel);
   order.choices = labels(order_);
   order.value = orderRow_ >= 0 ? std::to_wstring(orderRow_) : L"";
   HcDialogField separator;
   separator.id = L"separator";
+  separator.label = text(kSeparatorLabel);
   separator.value = separator_;
   HcDialogField selection;
   selection.id = L"selection";

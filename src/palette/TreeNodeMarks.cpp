@@ -11,7 +11,6 @@ NodeMark markOfStatus(_lockStatus status, const std::wstring& holder) {
     case kLockedByOther:
     case kLockedHolderUnknown: colour = HcLockMark::kRed; break;
     case kReadOnly: colour = HcLockMark::kYellow; break;
-    case kFileNotFound:
     case kNoFolderAccess: colour = HcLockMark::kGrey; break;
     default: return {};
   }

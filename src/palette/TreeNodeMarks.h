@@ -22,7 +22,8 @@ struct NodeMark {
   bool operator==(const NodeMark&) const = default;
 };
 
-// The mark a lock state is worth: none for a free file or one held by this user.
+// The mark a lock state is worth: none for a free file, one held by this user or one that is not
+// there (a listed drawing not made yet is no warning).
 NodeMark markOfStatus(_lockStatus status, const std::wstring& holder);
 
 class TreeNodeMarks {

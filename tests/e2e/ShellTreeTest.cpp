@@ -78,5 +78,21 @@ TEST_F(ShellTree, TheExceptionListIsPrintedAsAReport) {
   EXPECT_TRUE(has(out, "menu active-project: chose 250\nreport \"Exception list of DEMO\"\n  Drawing: ")) << out;
 }
 
+TEST_F(ShellTree, TheFilterNarrowsTheTreeAndAShortcutRunsAMenuCommand) {
+  const std::string out = run({"OPEN " + temp.native("Demo/DEMO001.dwg"),
+                               "(vox_openproject \"" + temp.native("Demo/DEMO.wdp") + "\" 1)", "Voxnav",
+                               "palette filter ref", "palette filter", "palette collapse all", "palette expand all",
+                               "palette click DEMO003.dwg", "palette shortcut Ctrl+C", "palette shortcut Ctrl+Q"},
+                              {});
+  EXPECT_TRUE(has(out, "  filter: \"ref\" (4 hidden)\n"
+                       "  tree:\n"
+                       "    - DEMO {bold}\n"
+                       "      DEMOREF.dwg\n"))
+      << out;
+  EXPECT_TRUE(has(out, "    + DEMO {bold}\n")) << "collapse all:\n" << out;
+  EXPECT_TRUE(has(out, "palette: no enabled command has the shortcut Ctrl+Q here")) << out;
+  EXPECT_FALSE(has(out, "palette: no enabled command has the shortcut Ctrl+C")) << "Ctrl+C copies the drawing's properties:\n" << out;
+}
+
 }  // namespace
 }  // namespace vox::test

@@ -22,10 +22,18 @@ void renderTreeNode(HcTreeController& tree, HcNodeId id, int level, std::wostrin
   out << node->text << flag(node->caret, L"caret") << flag(node->selected, L"selected") << flag(node->bold, L"bold");
   for (const std::wstring& mark : node->marks) out << L" {" << mark << L'}';
   if (node->lock != HcLockMark::kNone) out << L" [lock: " << lockColour(node->lock) << L' ' << quoted(node->lockText) << L']';
-  if (!node->note.empty()) out << L" [note: " << quoted(node->note) << L']';
   out << L'\n';
   if (isProject && node->expanded)
     for (const HcNodeId child : tree.children(id)) renderTreeNode(tree, child, level + 1, out);
+}
+
+// The projects' notes (changed on disk, not readable again), after everything else.
+void renderNotes(HcTreeController& tree, std::wostringstream& out) {
+  std::wostringstream notes;
+  for (const HcNodeId root : tree.roots())
+    if (const std::optional<HcTreeNodeView> node = tree.node(root); node && !node->note.empty())
+      notes << L"    " << node->text << L": " << quoted(node->note) << L'\n';
+  if (!notes.str().empty()) out << L"  notes:\n" << notes.str();
 }
 
 void renderTab(HcProjectTabController& tab, std::wostringstream& out) {
@@ -120,6 +128,7 @@ std::wstring renderPalette(HcPaletteSetController& paletteSet) {
     for (const HcNodeId root : tree->roots()) renderTreeNode(*tree, root, 0, out);
   }
   if (tab != nullptr) renderPages(*tab, out);
+  if (HcTreeController* tree = paletteSet.tree()) renderNotes(*tree, out);
   return out.str();
 }
 

@@ -79,6 +79,7 @@ TEST_F(ShellTree, TheExceptionListIsPrintedAsAReport) {
 }
 
 TEST_F(ShellTree, TheFilterNarrowsTheTreeAndAShortcutRunsAMenuCommand) {
+  writeNative(temp.native("Demo/DEMO002.dwl"), "ann\nPC9 Ann Smith\nMonday  10:00");  // a colleague has it open
   const std::string out = run({"OPEN " + temp.native("Demo/DEMO001.dwg"),
                                "(vox_openproject \"" + temp.native("Demo/DEMO.wdp") + "\" 1)", "Voxnav",
                                "palette filter ref", "palette filter", "palette collapse all", "palette expand all",
@@ -90,6 +91,8 @@ TEST_F(ShellTree, TheFilterNarrowsTheTreeAndAShortcutRunsAMenuCommand) {
                        "      DEMOREF.dwg\n"))
       << out;
   EXPECT_TRUE(has(out, "    + DEMO {bold}\n")) << "collapse all:\n" << out;
+  EXPECT_TRUE(has(out, "      DEMO002.dwg\n")) << "the node line keeps its form:\n" << out;
+  EXPECT_TRUE(has(out, "  marks:\n    DEMO002.dwg: lock red \"Locked by ann")) << out;
   EXPECT_TRUE(has(out, "palette: no enabled command has the shortcut Ctrl+Q here")) << out;
   EXPECT_FALSE(has(out, "palette: no enabled command has the shortcut Ctrl+C")) << "Ctrl+C copies the drawing's properties:\n" << out;
 }

@@ -21,19 +21,29 @@ void renderTreeNode(HcTreeController& tree, HcNodeId id, int level, std::wostrin
   if (isProject) out << (node->expanded ? L"- " : L"+ ");
   out << node->text << flag(node->caret, L"caret") << flag(node->selected, L"selected") << flag(node->bold, L"bold");
   for (const std::wstring& mark : node->marks) out << L" {" << mark << L'}';
-  if (node->lock != HcLockMark::kNone) out << L" [lock: " << lockColour(node->lock) << L' ' << quoted(node->lockText) << L']';
   out << L'\n';
   if (isProject && node->expanded)
     for (const HcNodeId child : tree.children(id)) renderTreeNode(tree, child, level + 1, out);
 }
 
-// The projects' notes (changed on disk, not readable again), after everything else.
-void renderNotes(HcTreeController& tree, std::wostringstream& out) {
-  std::wostringstream notes;
-  for (const HcNodeId root : tree.roots())
-    if (const std::optional<HcTreeNodeView> node = tree.node(root); node && !node->note.empty())
-      notes << L"    " << node->text << L": " << quoted(node->note) << L'\n';
-  if (!notes.str().empty()) out << L"  notes:\n" << notes.str();
+// The marks of the printed nodes (lock marks, projects' notes) in a block of their own after
+// everything else, so that node lines keep their form.
+void renderMarks(HcTreeController& tree, std::wostringstream& out) {
+  std::wostringstream marks;
+  const auto mark = [&](const HcTreeNodeView& node) {
+    if (node.lock != HcLockMark::kNone)
+      marks << L"    " << node.text << L": lock " << lockColour(node.lock) << L' ' << quoted(node.lockText) << L'\n';
+    if (!node.note.empty()) marks << L"    " << node.text << L": note " << quoted(node.note) << L'\n';
+  };
+  for (const HcNodeId root : tree.roots()) {
+    const std::optional<HcTreeNodeView> project = tree.node(root);
+    if (!project) continue;
+    mark(*project);
+    if (!project->expanded) continue;
+    for (const HcNodeId child : tree.children(root))
+      if (const std::optional<HcTreeNodeView> drawing = tree.node(child)) mark(*drawing);
+  }
+  if (!marks.str().empty()) out << L"  marks:\n" << marks.str();
 }
 
 void renderTab(HcProjectTabController& tab, std::wostringstream& out) {
@@ -128,7 +138,7 @@ std::wstring renderPalette(HcPaletteSetController& paletteSet) {
     for (const HcNodeId root : tree->roots()) renderTreeNode(*tree, root, 0, out);
   }
   if (tab != nullptr) renderPages(*tab, out);
-  if (HcTreeController* tree = paletteSet.tree()) renderNotes(*tree, out);
+  if (HcTreeController* tree = paletteSet.tree()) renderMarks(*tree, out);
   return out.str();
 }
 

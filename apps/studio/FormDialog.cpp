@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "DialogTableView.h"
 #include "ElidedPathLabel.h"
 
 namespace vox::studio {
@@ -37,6 +38,10 @@ void showValue(QWidget* widget, const HcDialogField& field) {
   widget->setEnabled(field.enabled);
   widget->setToolTip(q(field.tooltip));
   const QString value = q(field.value);
+  if (auto* table = dynamic_cast<DialogTableView*>(widget)) {
+    table->showField(field);
+    return;
+  }
   if (auto* path = qobject_cast<ElidedPathLabel*>(widget)) {
     path->setPath(value);  // its tooltip is the whole path unless the controller gives one
     if (!field.tooltip.empty()) path->setToolTip(q(field.tooltip));
@@ -199,6 +204,12 @@ void FormDialog::addField(QFormLayout& form, const HcDialogField& field) {
       for (const std::wstring& choice : field.choices) combo->addItem(q(choice));
       connect(combo, &QComboBox::activated, this, [this, id, combo](int) { edited(id, combo->currentText().toStdWString()); });
       widget = combo;
+      break;
+    }
+    case HcFieldKind::kTable: {
+      widget = new DialogTableView(
+          body_, [this, id](const std::wstring& rows) { edited(id, rows); },
+          [this, id](int rowHeight, const std::vector<int>& widths) { controller_.tableLayoutChanged(id, rowHeight, widths); });
       break;
     }
     case HcFieldKind::kList: {

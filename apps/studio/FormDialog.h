@@ -1,12 +1,12 @@
 #pragma once
 // A modal dialog drawn from a dialog controller: one widget per field (label, line, text box,
 // check box, radio group, drop-down list, list box, path with a browse button, read-only path
-// shortened in the middle), the fields of one group framed together, the pages of a property
-// sheet as the tabs of a QTabWidget, and the controller's buttons below. Every edit goes to the
-// controller at once; the widgets then show what the controller holds. A button's outcome
-// closes the dialog with its result, or keeps it open with the controller's message and focus.
-// A tab the user clicks is shown only when the controller lets the current page be left;
-// otherwise the tab goes back and the message shows.
+// shortened in the middle, table of rows with highlighted cells), the fields of one group
+// framed together, the pages of a property sheet as the tabs of a QTabWidget, and the
+// controller's buttons below. Every edit goes to the controller at once; the widgets then show
+// what the controller holds. A button's outcome closes the dialog with its result, or keeps it
+// open with the controller's message and focus. A tab the user clicks is shown only when the
+// controller lets the current page be left; otherwise the tab goes back and the message shows.
 
 #include <QDialog>
 

@@ -21,6 +21,15 @@ enum class HcFieldKind {
   kPath,       // a path with a browse button
   kPathLabel,  // read-only path: a graphical host shortens it in the middle to fit and shows the
                // whole text as its tooltip; a text host prints the whole text
+  kTable,      // a grid: `columns` are the column titles, `rows` the rows of cells (each cell may
+               // be highlighted); the value the selected rows' indices ("0,3"), as for kList
+};
+
+// One cell of a kTable field.
+struct HcTableCell {
+  std::wstring text;
+  bool highlighted = false;  // drawn with the highlight background
+  bool operator==(const HcTableCell&) const = default;
 };
 
 struct HcDialogField {
@@ -32,6 +41,12 @@ struct HcDialogField {
   std::wstring tooltip;
   std::vector<std::wstring> choices;
   std::wstring group;  // fields of one group are framed together
+  // kTable only: the column titles, the rows (one cell per column), and the layout the host
+  // should start with (pixels; 0 or no width: the host's own).
+  std::vector<std::wstring> columns{};
+  std::vector<std::vector<HcTableCell>> rows{};
+  std::vector<int> columnWidths{};
+  int rowHeight = 0;
   bool operator==(const HcDialogField&) const = default;
 };
 
@@ -82,6 +97,9 @@ class HcDialogController {
   virtual bool setField(const std::wstring& id, const std::wstring& value) = 0;
   // A path field's browse button, or a field's own action button; false when there is none.
   virtual bool browse(const std::wstring& /*id*/) { return false; }
+  // The user resized a kTable field's rows or columns (pixels); a controller may keep the layout.
+  virtual void tableLayoutChanged(const std::wstring& /*id*/, int /*rowHeight*/,
+                                  const std::vector<int>& /*columnWidths*/) {}
 
   virtual std::vector<HcDialogButton> buttons() const = 0;
   virtual HcDialogOutcome press(const std::wstring& buttonId) = 0;

@@ -1,6 +1,7 @@
 #include "module/Commands.h"
 
 #include "module/DrawingPropertiesCommand.h"
+#include "module/CompareDrawingCommand.h"
 
 #include "core/VoxPrmProjectManager.h"
 #include "host/HcCommandStack.h"
@@ -50,7 +51,7 @@ void projectProperties() { runProjectProperties(); }
 void newProject() { runNewProject(); }
 void drawingProperties() { runDrawingProperties(); }
 void newDrawing() { dialogNotAvailable(L"VoxNewDrawing"); }
-void compareDrawingToProject() { dialogNotAvailable(L"VoxCompareDtoP"); }
+void compareDrawingToProject() { runCompareDrawingToProject(); }
 
 // The second half of a new drawing: nothing unless the first half left it pending.
 void continueNewDrawing() {

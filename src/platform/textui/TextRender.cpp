@@ -94,8 +94,26 @@ void renderEntries(const std::vector<HcMenuEntry>& entries, int level, std::wost
   }
 }
 
+// A table's rows, one per line under its field: the row's index, the cells in double quotes
+// separated by " | ", a highlighted cell followed by {highlighted}, and {selected} at the end of
+// a selected row.
+void renderTableRows(const HcDialogField& field, std::wostringstream& out) {
+  std::wstring selected = L"," + field.value + L",";
+  for (std::size_t r = 0; r < field.rows.size(); ++r) {
+    out << L"    " << r;
+    for (std::size_t c = 0; c < field.rows[r].size(); ++c)
+      out << (c > 0 ? L" | " : L" ") << quoted(field.rows[r][c].text) << flag(field.rows[r][c].highlighted, L"highlighted");
+    out << flag(selected.find(L"," + std::to_wstring(r) + L",") != std::wstring::npos, L"selected") << L'\n';
+  }
+}
+
 std::wstring fieldValue(const HcDialogField& field) {
   switch (field.kind) {
+    case HcFieldKind::kTable: {
+      std::wstring text = quoted(field.value) + L" of table (";
+      for (std::size_t i = 0; i < field.columns.size(); ++i) text += (i > 0 ? L" | " : L"") + quoted(field.columns[i]);
+      return text + L")";
+    }
     case HcFieldKind::kCheck:
       return field.value == L"1" ? L"[x]" : L"[ ]";
     case HcFieldKind::kRadio:
@@ -159,8 +177,10 @@ std::wstring renderDialog(const HcDialogController& dialog) {
       out << L' ' << (static_cast<int>(i) == dialog.currentPage() ? L"[" + pages[i] + L"]" : quoted(pages[i]));
     out << L'\n';
   }
-  for (const HcDialogField& field : dialog.fields())
+  for (const HcDialogField& field : dialog.fields()) {
     out << L"  " << field.id << L" = " << fieldValue(field) << (field.enabled ? L"" : L"  [greyed]") << L'\n';
+    if (field.kind == HcFieldKind::kTable) renderTableRows(field, out);
+  }
   out << L"  buttons:";
   for (const HcDialogButton& button : dialog.buttons())
     out << L' ' << button.id << (button.enabled ? L"" : L"[greyed]") << (button.isDefault ? L"{default}" : L"");

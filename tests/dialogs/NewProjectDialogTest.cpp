@@ -95,8 +95,11 @@ TEST_F(NewProjectDialog, TheFullPathFollowsEveryChangeAndOkNeedsAName) {
   EXPECT_EQ(value(dialog, L"full-path"), L"C:\\P\\Plant\\Plant.wdp");
   ASSERT_TRUE(dialog.setField(L"create-folder", L"0"));
   EXPECT_EQ(value(dialog, L"full-path"), L"C:\\P\\Plant.wdp");
-  for (const HcDialogField& field : dialog.fields())
-    if (field.id == L"full-path" || field.id == L"location") EXPECT_EQ(field.tooltip, field.value) << "whole text";
+  for (const HcDialogField& field : dialog.fields()) {
+    if (field.id == L"full-path" || field.id == L"location") {
+      EXPECT_EQ(field.tooltip, field.value) << "whole text";
+    }
+  }
   EXPECT_FALSE(dialog.setField(L"full-path", L"C:\\x.wdp")) << "the full path is read-only";
   EXPECT_FALSE(dialog.setField(L"create-folder", L"yes"));
   EXPECT_EQ(notified, 0) << "changes the user made need no notice";

@@ -58,10 +58,10 @@ class FakeDialog : public HcDialogController {
 class FakeTree : public HcTreeController {
  public:
   FakeTree() {
-    nodes[1] = {1, 0, L"Plant", {}, 0, true, false, false, true, {L"active"}};
-    nodes[2] = {2, 1, L"A01.dwg - Main power", {}, 1, false, true, true, false, {}};
-    nodes[3] = {3, 1, L"A02.dwg", {}, 1, false, false, false, false, {}};
-    nodes[4] = {4, 0, L"Other", {}, 0, false, false, false, false, {}};
+    nodes[1] = {1, 0, L"Plant", {}, 0, true, false, false, true, {L"active"}, HcLockMark::kNone, {}, {}};
+    nodes[2] = {2, 1, L"A01.dwg - Main power", {}, 1, false, true, true, false, {}, HcLockMark::kNone, {}, {}};
+    nodes[3] = {3, 1, L"A02.dwg", {}, 1, false, false, false, false, {}, HcLockMark::kNone, {}, {}};
+    nodes[4] = {4, 0, L"Other", {}, 0, false, false, false, false, {}, HcLockMark::kNone, {}, {}};
   }
   std::vector<HcNodeId> roots() const override { return {1, 4}; }
   std::vector<HcNodeId> children(HcNodeId id) const override { return id == 1 ? std::vector<HcNodeId>{2, 3} : std::vector<HcNodeId>{}; }

@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,7 +53,10 @@ void showValue(QWidget* widget, const HcDialogField& field) {
   if (auto* box = qobject_cast<QPlainTextEdit*>(widget); box != nullptr && box->toPlainText() != value)
     box->setPlainText(value);
   if (auto* check = qobject_cast<QCheckBox*>(widget)) check->setChecked(field.value == L"1");
-  if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->setCurrentIndex(combo->findText(value));
+  if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && !combo->isEditable())
+    combo->setCurrentIndex(combo->findText(value));
+  if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && combo->isEditable() && combo->currentText() != value)
+    combo->setEditText(value);
   if (auto* list = qobject_cast<QListWidget*>(widget)) {
     // The rows themselves change when the controller moves entries between lists.
     QStringList texts;
@@ -206,6 +210,15 @@ void FormDialog::addField(QFormLayout& form, const HcDialogField& field) {
       widget = combo;
       break;
     }
+    case HcFieldKind::kCombo: {  // editable: typed text and picked choices both reach the controller
+      auto* combo = new QComboBox(body_);
+      combo->setEditable(true);
+      combo->setInsertPolicy(QComboBox::NoInsert);
+      for (const std::wstring& choice : field.choices) combo->addItem(q(choice));
+      connect(combo, &QComboBox::editTextChanged, this, [this, id](const QString& t) { edited(id, t.toStdWString()); });
+      widget = combo;
+      break;
+    }
     case HcFieldKind::kTable: {
       widget = new DialogTableView(
           body_, [this, id](const std::wstring& rows) { edited(id, rows); },
@@ -289,6 +302,16 @@ void FormDialog::press(const std::wstring& id) {
 }
 
 void FormDialog::reject() { follow(controller_.cancel()); }
+
+void FormDialog::keyPressEvent(QKeyEvent* event) {
+  const bool ctrlBreak = event->key() == Qt::Key_Cancel ||
+                         ((event->key() == Qt::Key_Pause) && (event->modifiers() & Qt::ControlModifier) != 0);
+  if (ctrlBreak) {
+    reject();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
 
 void FormDialog::follow(const HcDialogOutcome& outcome) {
   if (outcome.closed) {

@@ -36,6 +36,8 @@ class FormDialog : public QDialog {
 
  protected:
   void reject() override;
+  // Ctrl+Break closes the dialog as Escape does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void rebuild();

@@ -17,6 +17,8 @@ enum class HcFieldKind {
   kCheck,      // value "1" or "0"
   kRadio,      // one of `choices`; the value is the chosen text
   kChoice,     // a drop-down list: one of `choices`
+  kCombo,      // an editable drop-down list: any text (the controller may limit its length),
+               // with `choices` offered to pick from
   kList,       // a list box: `choices` are the rows, the value the selected rows' indices ("0,3")
   kPath,       // a path with a browse button
   kPathLabel,  // read-only path: a graphical host shortens it in the middle to fit and shows the

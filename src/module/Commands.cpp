@@ -8,9 +8,9 @@
 #include "host/HcDocument.h"
 #include "host/HcHostServices.h"
 #include "host/HcInteraction.h"
-#include "host/LispCoreSettingsCalls.h"
 #include "host/VoxUtils.h"
 #include "module/ModuleState.h"
+#include "module/NewDrawingCommand.h"
 #include "module/NewProjectCommand.h"
 #include "module/ProjectPropertiesCommand.h"
 #include "module/VoxPrmNavManager.h"
@@ -43,29 +43,11 @@ void hidePalette() {
   if (nav != nullptr && nav->isPaletteVisible()) nav->showPalette(false);
 }
 
-// Dialog commands whose dialogs come with the dialog controllers.
-void dialogNotAvailable(const wchar_t* command) {
-  hcutPrintf(L"\n%s: this dialog is not available yet.", command);
-}
 void projectProperties() { runProjectProperties(); }
 void newProject() { runNewProject(); }
 void drawingProperties() { runDrawingProperties(); }
-void newDrawing() { dialogNotAvailable(L"VoxNewDrawing"); }
+void newDrawing() { runNewDrawing(); }
 void compareDrawingToProject() { runCompareDrawingToProject(); }
-
-// The second half of a new drawing: nothing unless the first half left it pending.
-void continueNewDrawing() {
-  NewDrawingState& state = newDrawingState();
-  if (!state.continuePending) return;
-  state.continuePending = false;
-  VoxPrmProjectManager* manager = GetProjectManager();
-  if (manager != nullptr && !state.lockedFiles.empty()) {
-    manager->addFileToProject(state.pendingDetails, state.lockedFiles.front().c_str(), false, false);
-  }
-  LispUpdUnlockFiles(state.lockedFiles);
-  state.lockedFiles.clear();
-  host::lispcore::updateTitleBlockWithoutDialog();
-}
 
 bool askYesNo(const std::wstring& question) {
   HcInteraction* interaction = hcInteraction();

@@ -1,6 +1,6 @@
 #pragma once
 // The module's host commands, group "VOXFolio", registered in table order under their local
-// names. A dialog command whose dialog is not built yet says so on the command line.
+// names.
 
 #include <string>
 #include <vector>

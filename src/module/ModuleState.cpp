@@ -7,7 +7,6 @@ namespace {
 
 struct State {
   std::unique_ptr<VoxPrmNavManager> nav;
-  NewDrawingState newDrawing;
 };
 
 State& state() {
@@ -26,8 +25,6 @@ void createNavManager() {
 }
 
 void destroyNavManager() { state().nav.reset(); }
-
-NewDrawingState& newDrawingState() { return state().newDrawing; }
 
 void showPaletteAtStartupIfWanted() {
   VoxPrmNavManager* nav = navManager();

@@ -10,6 +10,7 @@
 #include "module/Commands.h"
 #include "module/LispFunctions.h"
 #include "module/ModuleState.h"
+#include "module/NewDrawingCommand.h"
 #include "module/NavReactors.h"
 #include "module/VoxPrmNavManager.h"
 #include "platform/runtime/HeadlessDocuments.h"

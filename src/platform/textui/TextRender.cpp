@@ -94,6 +94,13 @@ void renderEntries(const std::vector<HcMenuEntry>& entries, int level, std::wost
   }
 }
 
+// ("a" | "b")
+std::wstring quotedChoices(const HcDialogField& field) {
+  std::wstring text = L"(";
+  for (std::size_t i = 0; i < field.choices.size(); ++i) text += (i > 0 ? L" | " : L"") + quoted(field.choices[i]);
+  return text + L")";
+}
+
 // A table's rows, one per line under its field: the row's index, the cells in double quotes
 // separated by " | ", a highlighted cell followed by {highlighted}, and {selected} at the end of
 // a selected row.
@@ -118,11 +125,10 @@ std::wstring fieldValue(const HcDialogField& field) {
       return field.value == L"1" ? L"[x]" : L"[ ]";
     case HcFieldKind::kRadio:
     case HcFieldKind::kChoice:
-    case HcFieldKind::kList: {
-      std::wstring text = quoted(field.value) + L" of (";
-      for (std::size_t i = 0; i < field.choices.size(); ++i) text += (i > 0 ? L" | " : L"") + quoted(field.choices[i]);
-      return text + L")";
-    }
+    case HcFieldKind::kList:
+      return quoted(field.value) + L" of " + quotedChoices(field);
+    case HcFieldKind::kCombo:  // any text, the choices offered
+      return quoted(field.value) + L" or " + quotedChoices(field);
     default:
       return quoted(field.value);
   }

@@ -17,10 +17,6 @@ std::wstring withBackslashes(std::wstring path) {
   return path;
 }
 
-}  // namespace
-
-namespace {
-
 _lockStatus nodeLockStatus(bool isProject, const std::wstring& path, std::wstring& holder) {
   if (isProject) {
     VoxPrmProjectManager* manager = GetProjectManager();

@@ -39,7 +39,7 @@ void CProjectTree::NoteChangedOnDisk(const std::wstring& projectID) {
   HcEventLoop* loop = hcEventLoop();
   if (loop == nullptr) return;
   // The note goes when its time is up; a later change re-arms the timer for the later note.
-  loop->setTimer(this, kNoteTimerId, kChangedNoteMs, false, [this, alive = alive_, projectID] {
+  loop->setTimer(this, kNoteTimerId, kChangedNoteMs, false, [this, alive = alive_] {
     if (!*alive) return;
     for (const ProjectNode& project : model_.roots()) nodeChanged(project.id);
   });

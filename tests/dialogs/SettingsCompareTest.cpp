@@ -31,11 +31,11 @@ class SettingsCompare : public PageTest {
       if (rows[i].key == key) return std::to_wstring(i);
     return L"?";
   }
-  static const HcTableCell& gridCell(const CVoxCfgDwgSettingsCompareDlg& dialog, std::size_t row, std::size_t column) {
-    static const HcTableCell kNone{L"<none>", false};
+  // A copy: the fields are made anew for every call.
+  static HcTableCell gridCell(const CVoxCfgDwgSettingsCompareDlg& dialog, std::size_t row, std::size_t column) {
     for (const HcDialogField& f : dialog.fields())
       if (f.id == L"grid" && row < f.rows.size() && column < f.rows[row].size()) return f.rows[row][column];
-    return kNone;
+    return {L"<none>", false};
   }
   static bool buttonEnabled(const CVoxCfgDwgSettingsCompareDlg& dialog, const std::wstring& id) {
     for (const HcDialogButton& b : dialog.buttons())
